@@ -1,0 +1,22 @@
+#pragma once
+// Windows-1252, one byte per character, as the game's files are written.
+// All 256 bytes decode to a character and encode back to the same byte, so a
+// slot read and written again is unchanged byte for byte.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fielddata {
+
+std::u32string decodeCp1252(std::string_view bytes);
+
+// The position of the first character that has no Windows-1252 byte, if any.
+std::optional<std::size_t> firstUnencodable(std::u32string_view text);
+
+// Bytes for text that firstUnencodable accepts; nullopt otherwise.
+std::optional<std::string> encodeCp1252(std::u32string_view text);
+
+// For messages, which are UTF-8 throughout.
+std::string utf8FromCp1252(std::string_view bytes);
+
+}  // namespace fielddata
