@@ -23,6 +23,7 @@ std::optional<std::size_t> animationEntry(std::string_view name);
 
 struct FielderTexts {
     std::string x, z, animation, value;
+    bool operator==(const FielderTexts&) const = default;
 };
 using FieldTexts = std::array<FielderTexts, kFielderCount>;
 
