@@ -65,10 +65,13 @@ TEST(ArchiveSlot, ReadOnlyArchiveIsAFailure) {
     const auto archive = dir / "a.gob";
     writeBytes(archive, filler(4096));
     std::filesystem::permissions(archive, std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
-    AsOrdinaryUser user;
-    if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
-    const auto written = writeFieldSlot(archive, 1, "BEGIN");
-    EXPECT_FALSE(written.ok());
-    EXPECT_NE(written.reason().find("Cannot open for writing"), std::string::npos);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+    {
+        AsOrdinaryUser user;
+        if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
+        const auto written = writeFieldSlot(archive, 1, "BEGIN");
+        EXPECT_FALSE(written.ok());
+        EXPECT_NE(written.reason().find("Cannot open for writing"), std::string::npos) << written.reason();
+    }
     EXPECT_EQ(readBytes(archive), filler(4096));
 }
