@@ -1,7 +1,16 @@
 #include "fielddata/catalogue.h"
 
+#include <cerrno>
 #include <charconv>
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "fielddata/archive_slot.h"
 #include "fielddata/codepage.h"
 
 namespace fielddata {
@@ -125,6 +134,27 @@ Outcome<std::optional<FieldOffset>> lookUpFieldOffset(std::string_view content, 
         if (!offset) return Failure{offset.reason()};
         if (counter == selectedIndex) return std::optional<FieldOffset>{offset.value()};
     }
+}
+
+bool isPlainFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return false;
+#endif
+    return true;
+}
+
+Outcome<std::string> readCatalogueFile(const std::filesystem::path& path) {
+    if (!isPlainFile(path)) return Failure{"Unable to find Field.txt"};
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return Failure{describeFileError("Cannot open", path)};
+    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return Failure{describeFileError("Cannot read", path)};
+    return content;
 }
 
 }  // namespace fielddata

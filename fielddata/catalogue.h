@@ -2,6 +2,7 @@
 // Field.txt: items separated by commas and line ends, every two items one
 // record of list name and field offset. Record i belongs to list entry i.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@ struct CatalogueListing {
     std::vector<std::string> names;      // one per complete record, in file order
     std::optional<std::string> problem;  // why the listing stopped early, if it did
 };
+
+// A plain file: no folder, and on Windows neither hidden nor a system file.
+bool isPlainFile(const std::filesystem::path& path);
+
+// The whole catalogue, read afresh by every use.
+Outcome<std::string> readCatalogueFile(const std::filesystem::path& path);
 
 // The list names, read as text; the offsets are not looked at here.
 CatalogueListing listCatalogueNames(std::string_view content);

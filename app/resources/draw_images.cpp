@@ -1,0 +1,74 @@
+// Draws the ground picture and the program icon into the given folder:
+// ground.jpg (400 x 400), icon.png and icon.ico (32 x 32).
+// Run it when the drawings change and commit what it writes.
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <cstdio>
+
+namespace {
+
+const QColor kCorner(0x3a, 0x44, 0x55);
+const QColor kGrassDark(0x2f, 0x8a, 0x2f);
+const QColor kGrassLight(0x3c, 0xa0, 0x3a);
+const QColor kPitch[3] = {QColor(0xd8, 0xbf, 0x8a), QColor(0xe2, 0xca, 0x96), QColor(0xd3, 0xb8, 0x80)};
+
+QImage drawGround() {
+    QImage image(400, 400, QImage::Format_RGB32);
+    image.fill(kCorner);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath field;
+    field.addEllipse(QPointF(200, 200), 194, 194);
+    painter.setClipPath(field);
+    // Upright mowing stripes, 25 pixels wide, one of them centred on the pitch.
+    for (int x = -12; x < 400; x += 25)
+        painter.fillRect(QRect(x, 0, 25, 400), ((x + 12) / 25) % 2 ? kGrassLight : kGrassDark);
+    painter.setClipping(false);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(200, 200), 194, 194);
+    // Three strips side by side, the middle one in play.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int k = 0; k < 3; ++k) painter.fillRect(QRect(175 + 20 * k, 170, 20, 65), kPitch[k]);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawLine(196, 176, 213, 176);
+    painter.drawLine(196, 229, 213, 229);
+    return image;
+}
+
+QImage drawIcon() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x1c, 0x3a, 0x1c), 2));
+    painter.setBrush(QColor(0x2e, 0x8b, 0x2e));
+    painter.drawEllipse(QPointF(16, 16), 14.5, 14.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x6c, 0xc0, 0x5a));
+    painter.drawEllipse(QPointF(16, 16), 8, 8);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int k = 0; k < 3; ++k) painter.fillRect(QRect(11 + 4 * k, 9, 3, 14), QColor(0x8b, 0x5a, 0x2b));
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: draw_images <folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]) + "/";
+    const QImage icon = drawIcon();
+    const bool ok = drawGround().save(folder + "ground.jpg", "JPG", 92) && icon.save(folder + "icon.png", "PNG") &&
+                    icon.save(folder + "icon.ico", "ICO");
+    if (!ok) std::fprintf(stderr, "draw_images: cannot write the images into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors and runs every test. Widget
+# tests need no display; the end-to-end test starts its own Xvfb.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build"
+source "$root/scripts/ensure-packages.sh"
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth xdotool imagemagick locales
+
+# The number tests run once under a comma locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen
+fi
+
+cmake -S "$root" -B "$build" -DRINGWRIGHT_BUILD_TESTS=ON -DRINGWRIGHT_WERROR=ON
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 120
