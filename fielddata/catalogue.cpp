@@ -89,8 +89,8 @@ Outcome<std::optional<Record>> nextRecord(ItemReader& reader) {
     auto name = reader.next();
     auto offset = reader.next();
     if (!offset)
-        return Failure{"the last record (line " + std::to_string(name->line) + ", \"" + utf8FromCp1252(name->text) +
-                       "\") has no field offset"};
+        return Failure{"Field.txt cannot be read: the last record (line " + std::to_string(name->line) + ", \"" + utf8FromCp1252(name->text) +
+                       "\") has no field offset."};
     return std::optional<Record>{Record{std::move(*name), std::move(*offset)}};
 }
 
@@ -102,8 +102,8 @@ Outcome<FieldOffset> parseOffset(const Item& item) {
     if (!text.empty() && text.front() == '+') ++first;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size())
-        return Failure{"the field offset \"" + utf8FromCp1252(item.text) + "\" on line " + std::to_string(item.line) +
-                       " is not a whole number from -2147483648 to 2147483647"};
+        return Failure{"Field.txt cannot be read: the field offset \"" + utf8FromCp1252(item.text) + "\" on line " + std::to_string(item.line) +
+                       " is not a whole number from -2147483648 to 2147483647."};
     return value;
 }
 
