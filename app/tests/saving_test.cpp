@@ -1,0 +1,147 @@
+#include "editor_fixture.h"
+#include "fielddata/exchange_file.h"
+
+namespace ringwright::testing {
+namespace {
+
+class SavingTest : public EditorTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(start()); }
+
+    // The save's own messages, its question first.
+    std::vector<ShownMessage> save() {
+        platform.messages.clear();
+        window->cmdSave_Click();
+        return platform.messages;
+    }
+};
+
+TEST_F(SavingTest, SaveWritesTheBlockInPlaceAndNothingElse) {
+    window->txtX[3]->setText("1.5");  // texts go out unchanged
+    window->cboAnim[3]->setCurrentIndex(2);
+    const std::string before = readBytes(archive);
+    EXPECT_EQ(save(), (std::vector<ShownMessage>{{"Are you sure to save this field", 36, "Ringwright"},
+                                                  {"saved", 64, "Ringwright"}}));
+    auto texts = sampleTexts();
+    texts[3].x = "1.5";
+    texts[3].animation = "Close01.anm";
+    std::string expected = before;
+    expected.replace(kFirstSlot - 1, fielddata::kWritableLength,
+                     fielddata::paddedBlock(fielddata::buildFieldText(texts)));
+    EXPECT_EQ(readBytes(archive), expected);
+}
+
+TEST_F(SavingTest, SaveAnsweredNoReadsAndWritesNothing) {
+    const std::string before = readBytes(archive);
+    std::filesystem::remove(catalogue);  // a catalogue read would show a message
+    platform.messageAnswers = {answer::kNo};
+    EXPECT_EQ(save().size(), 1u);
+    EXPECT_EQ(readBytes(archive), before);
+}
+
+TEST_F(SavingTest, BlockLengthLimitIs2040Characters) {
+    const std::size_t spare = fielddata::kWritableLength - fielddata::buildFieldText(sampleTexts()).size();
+    const QString value = window->txtNum[0]->text();
+    window->txtNum[0]->setText(value + QString(qsizetype(spare), 'v'));
+    EXPECT_EQ(save().back(), (ShownMessage{"saved", 64, "Ringwright"}));
+    const std::string slot = slotBytes(kFirstSlot);
+    EXPECT_EQ(slot.substr(0, fielddata::kWritableLength).find('\0'), std::string::npos);
+    EXPECT_EQ(slot.substr(fielddata::kWritableLength), fillerArchive().substr(kFirstSlot - 1 + 2040, 8));
+
+    const std::string before = readBytes(archive);
+    window->txtNum[0]->setText(window->txtNum[0]->text() + "v");
+    EXPECT_EQ(save().back(), (ShownMessage{"File Size too long", 16, "Ringwright"}));
+    EXPECT_EQ(readBytes(archive), before);
+}
+
+TEST_F(SavingTest, FailedWritesNeverSaySaved) {
+    const std::string before = readBytes(archive);
+    std::filesystem::permissions(archive, std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+    {
+        testing_support::AsOrdinaryUser user;
+        if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
+        const auto messages = save();
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1].style, 16);
+        EXPECT_NE(messages[1].text.find("Cannot open for writing"), std::string::npos);
+    }
+    EXPECT_EQ(readBytes(archive), before);
+}
+
+TEST_F(SavingTest, CharactersOutsideTheCodePageAreRefused) {
+    const std::string before = readBytes(archive);
+    window->txtZ[7]->setText(QString::fromUtf8("2\u0141"));
+    const auto messages = save();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "The Z pos box of fielder 7 holds the character \"\u0141\", which the game's files "
+                                "cannot hold. Nothing was written.");
+    EXPECT_EQ(readBytes(archive), before);
+
+    // Windows-1252's own characters go out as their single bytes.
+    window->txtZ[7]->setText(QString::fromUtf8("\u20ac\u00e9"));
+    EXPECT_EQ(save().back().text, "saved");
+    EXPECT_NE(slotBytes(kFirstSlot).find("\x80\xe9"), std::string::npos);
+}
+
+TEST_F(SavingTest, ExportWritesAnExchangeFileByTheOptRule) {
+    platform.messageAnswers.clear();
+    for (const auto& [chosen, written] : {std::pair{"a", "a.opt"}, {"b.opt", "b.opt"}, {"C.OPT", "C.OPT.opt"}}) {
+        const auto target = dir / chosen;
+        platform.dialogAnswers.push_back(target.string());
+        platform.messages.clear();
+        window->cmdExport_Click();
+        const auto file = dir / written;
+        EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"Exported to " + file.string()});
+        EXPECT_EQ(window->lblFileName->text().toStdString(), file.string());
+        EXPECT_EQ(readBytes(file), fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts())));
+    }
+    EXPECT_EQ(platform.dialogs.back().record,
+              (FileDialogRecord{"Longstopper field", "*.opt", "Deep, Fine", "Select the file", 0x6,
+                                handleOf(window.get())}));
+    EXPECT_TRUE(platform.dialogs.back().save);
+
+    // A longer file is replaced whole; an oversized block makes no file.
+    writeBytes(dir / "long.opt", std::string(5000, 'x'));
+    platform.dialogAnswers.push_back((dir / "long.opt").string());
+    window->cmdExport_Click();
+    EXPECT_EQ(readBytes(dir / "long.opt").size(), 2040u);
+    window->txtNum[0]->setText(QString(2040, 'v'));
+    platform.dialogAnswers.push_back((dir / "big").string());
+    platform.messages.clear();
+    window->cmdExport_Click();
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{"File Size too long"});
+    EXPECT_FALSE(std::filesystem::exists(dir / "big.opt"));
+}
+
+TEST_F(SavingTest, ImportFillsTheBoxesAndASaveWritesTheSelectedSlot) {
+    const std::string imported = fielddata::buildFieldText(sampleTexts(2));
+    writeBytes(dir / "short.opt", imported);  // shorter than 2040 bytes
+    writeBytes(dir / "long.opt", fielddata::paddedBlock(imported) + "tail of another field");
+    for (const char* name : {"short.opt", "long.opt"}) {
+        window->txtX[0]->setText("");
+        platform.dialogAnswers.push_back((dir / name).string());
+        window->cmdImport_Click();
+        EXPECT_EQ(window->txtX[0]->text(), "-2.000000") << name;
+        EXPECT_EQ(window->lblFielder[0]->left(), 3750);
+    }
+    EXPECT_EQ(platform.dialogs.back().record,
+              (FileDialogRecord{"Longstopper field(*.opt) ", "*.opt", "Deep, Fine", "Select the file", 0x1004,
+                                handleOf(window.get())}));
+    EXPECT_TRUE(platform.messages.empty());
+
+    // An unreadable file changes nothing, lblFileName included.
+    platform.dialogAnswers.push_back((dir / "missing.opt").string());
+    window->cmdImport_Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].style, 16);
+    EXPECT_EQ(window->lblFileName->text().toStdString(), (dir / "long.opt").string());
+
+    window->cboFieldList->setCurrentIndex(1);
+    platform.messages.clear();
+    window->cmdSave_Click();
+    EXPECT_EQ(slotBytes(kSecondSlot).substr(0, 2040), fielddata::paddedBlock(imported));
+}
+
+}  // namespace
+}  // namespace ringwright::testing
