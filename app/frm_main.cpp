@@ -34,7 +34,11 @@ QFont markerFont() {
 }  // namespace
 
 // The controls' own font, where they set none; the layout's sizes fit it.
+// Where the classic face is missing, a face of the same narrow metrics
+// keeps "-0.000000" readable in a coordinate box.
 QFont windowFont() {
+    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans Condensed"});
+    QFont::insertSubstitutions("Arial Black", {"Liberation Sans", "Arial", "DejaVu Sans"});
     QFont font("MS Sans Serif");
     font.setPointSizeF(8.25);
     return font;

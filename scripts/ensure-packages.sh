@@ -14,4 +14,4 @@ ensure_packages() {
 }
 
 # What every build needs; fonts so that a fresh machine shows text.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl1-mesa-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation)
