@@ -64,7 +64,7 @@ frmMain::frmMain(Platform& platform, std::filesystem::path catalogueFolder)
     registerPictures();
     setFont(windowFont());
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon(":/ringwright/icon.png"));
+    setWindowIcon(QIcon(QPixmap(":/ringwright/icon.png", "PNG")));
     setFixedSize(pixelsFromTwips(ml::kClientWidth), pixelsFromTwips(ml::kClientHeight));
     createControls();
     layOutControls();

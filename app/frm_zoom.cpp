@@ -58,7 +58,6 @@ void frmZoom::UpdateFieldPosition() {
         }
     }
     show();
-    raise();
 }
 
 void frmZoom::lblFielder_MouseDown(int Index, int, int, float X, float Y) {

@@ -9,7 +9,7 @@ namespace {
 
 class GroundPicture : public QWidget {
 public:
-    explicit GroundPicture(QWidget* parent) : QWidget(parent), picture_(":/ringwright/ground.jpg") {}
+    explicit GroundPicture(QWidget* parent) : QWidget(parent), picture_(":/ringwright/ground.jpg", "JPG") {}
 
 protected:
     void paintEvent(QPaintEvent*) override {

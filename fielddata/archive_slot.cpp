@@ -16,14 +16,14 @@ Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive,
     std::error_code error;
     const auto status = std::filesystem::status(archive, error);
     if (!std::filesystem::exists(status))
-        return Failure{"The GOB file \"" + displayPath(archive) + "\" does not exist."};
+        return Failure{"The GOB file " + quotedPath(archive) + " does not exist."};
     if (!std::filesystem::is_regular_file(status))
-        return Failure{"\"" + displayPath(archive) + "\" is not a file."};
+        return Failure{quotedPath(archive) + " is not a file."};
     const auto size = std::filesystem::file_size(archive, error);
     if (error) return Failure{describeFileError("Cannot read the size of", archive)};
     if (std::uintmax_t(offset) - 1 + kSlotLength > size)
-        return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of \"" +
-                       displayPath(archive) + "\", which holds " + std::to_string(size) + " bytes."};
+        return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " +
+                       quotedPath(archive) + ", which holds " + std::to_string(size) + " bytes."};
     return size;
 }
 
@@ -34,8 +34,15 @@ std::string displayPath(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+std::string quotedPath(const std::filesystem::path& path) {
+    std::string text = "\"";
+    text += displayPath(path);
+    text += '"';
+    return text;
+}
+
 std::string describeFileError(std::string_view what, const std::filesystem::path& path) {
-    std::string reason = std::string(what) + " \"" + displayPath(path) + "\"";
+    std::string reason = std::string(what) + " " + quotedPath(path);
     if (errno != 0) reason += ": " + std::string(std::strerror(errno));
     return reason + ".";
 }

@@ -27,6 +27,9 @@ std::string paddedBlock(std::string_view block);
 // A path as messages show it (UTF-8).
 std::string displayPath(const std::filesystem::path& path);
 
+// The path in double quotes, for messages.
+std::string quotedPath(const std::filesystem::path& path);
+
 // A reason that names the path and what the system said.
 std::string describeFileError(std::string_view what, const std::filesystem::path& path);
 

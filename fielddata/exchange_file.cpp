@@ -17,7 +17,7 @@ Status writeExchangeFile(const std::filesystem::path& target, std::string_view b
     if (block.size() > kWritableLength) return Failure{"File Size too long"};
     std::error_code error;
     if (std::filesystem::is_directory(target, error))
-        return Failure{"\"" + displayPath(target) + "\" is a folder."};
+        return Failure{quotedPath(target) + " is a folder."};
 
     auto temporary = target;
     temporary += ".ringwright-tmp";
@@ -39,14 +39,14 @@ Status writeExchangeFile(const std::filesystem::path& target, std::string_view b
 
     std::filesystem::rename(temporary, target, error);
     if (error)
-        return discard("Cannot replace \"" + displayPath(target) + "\": " + error.message() + ".");
+        return discard("Cannot replace " + quotedPath(target) + ": " + error.message() + ".");
     return success();
 }
 
 Outcome<std::string> readExchangeFile(const std::filesystem::path& source) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(source, error))
-        return Failure{"\"" + displayPath(source) + "\" is not a file that can be read."};
+        return Failure{quotedPath(source) + " is not a file that can be read."};
     errno = 0;
     std::ifstream file(source, std::ios::binary);
     if (!file) return Failure{describeFileError("Cannot open", source)};

@@ -52,7 +52,12 @@ std::vector<std::string_view> splitAtSpaces(std::string_view text) {
     }
 }
 
-std::string quoted(std::string_view text) { return "\"" + utf8FromCp1252(text) + "\""; }
+std::string quoted(std::string_view text) {
+    std::string result = "\"";
+    result += utf8FromCp1252(text);
+    result += '"';
+    return result;
+}
 
 }  // namespace
 

@@ -96,6 +96,20 @@ TEST_F(EditorTest, CoordinateChecksResetAFailingFielderToOneOne) {
     EXPECT_EQ(window->txtZ[6]->text(), "-0.002667");
 }
 
+TEST_F(EditorTest, FirstKeyInAnXBoxBeforeAnyFieldResetsEveryFielder) {
+    ASSERT_TRUE(start(false));
+    window->txtX_KeyUp(0);
+    ASSERT_EQ(platform.messages.size(), 18u);
+    EXPECT_EQ(platform.messages[0].text, "Cannot convert \"\" to a number");
+    EXPECT_EQ(platform.messages[1].text, "Fielder not in range");
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(window->txtX[i]->text(), "1");
+        EXPECT_EQ(window->txtZ[i]->text(), "1");
+        EXPECT_EQ(window->lblFielder[i]->left(), 2625);
+        EXPECT_EQ(window->lblFielder[i]->top(), 2625);
+    }
+}
+
 TEST_F(EditorTest, CoordinateBoxesColourTheMarkerAndXKeysPlaceAll) {
     ASSERT_TRUE(start());
     window->show();

@@ -1,0 +1,101 @@
+// The windows' costs with the offscreen platform: loading a field into the
+// controls, re-placing the markers on a key release, one pointer move on a
+// held marker with its repaint, and the zoom view's refresh.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <filesystem>
+#include <fstream>
+
+#include "app/tests/scripted_platform.h"
+#include "fielddata/archive_slot.h"
+#include "fielddata/coordinates.h"
+#include "fielddata/field_text.h"
+#include "frm_main.h"
+#include "frm_zoom.h"
+#include "ground_view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ringwright::frmMain;
+using ringwright::testing::ScriptedPlatform;
+
+struct Editor {
+    ScriptedPlatform platform;
+    fs::path folder = fs::temp_directory_path() / "ringwright-window-bench";
+    std::unique_ptr<frmMain> window;
+
+    Editor() {
+        fs::create_directories(folder);
+        fielddata::FieldTexts texts;
+        for (int i = 0; i < fielddata::kFielderCount; ++i)
+            texts[i] = {fielddata::formatCoordinate(float(i) / 4), fielddata::formatCoordinate(float(-i) / 4),
+                        std::string(fielddata::kAnimationNames[i % 3]), "1"};
+        std::string archive(8192, '\x55');
+        archive.replace(0, fielddata::kWritableLength, fielddata::paddedBlock(fielddata::buildFieldText(texts)));
+        std::ofstream(folder / "Field.txt", std::ios::binary) << "Bench,1\r\n";
+        std::ofstream(folder / "a.gob", std::ios::binary) << archive;
+        platform.settings["Longstopper/Tunebench/GOB"] = (folder / "a.gob").string();
+        window = std::make_unique<frmMain>(platform, folder);
+        window->Form_Load();
+        window->show();
+        QApplication::processEvents();
+    }
+};
+
+void BM_LoadFieldIntoControls(benchmark::State& state) {
+    Editor editor;
+    for (auto _ : state) {
+        editor.window->cboFieldList_Click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LoadFieldIntoControls)->Unit(benchmark::kMicrosecond);
+
+void BM_KeyReleasePlacesAllMarkers(benchmark::State& state) {
+    Editor editor;
+    for (auto _ : state) {
+        editor.window->txtX_KeyUp(0);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KeyReleasePlacesAllMarkers)->Unit(benchmark::kMicrosecond);
+
+void BM_PointerMoveOnHeldMarker(benchmark::State& state) {
+    Editor editor;
+    QWidget* marker = editor.window->lblFielder[4];
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), marker->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(marker, &press);
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(2 + (step++ % 2 ? 1 : -1), 2);
+        QMouseEvent move(QEvent::MouseMove, at, marker->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(marker, &move);
+        editor.window->Picture1->repaint();
+    }
+}
+BENCHMARK(BM_PointerMoveOnHeldMarker)->Unit(benchmark::kMicrosecond);
+
+void BM_UpdateFieldPosition(benchmark::State& state) {
+    Editor editor;
+    editor.window->cmdZoom_Click();
+    for (auto _ : state) {
+        editor.window->zoomWindow()->UpdateFieldPosition();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_UpdateFieldPosition)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
