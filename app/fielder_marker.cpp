@@ -32,6 +32,10 @@ void FielderMarker::moveTo(Twips left, Twips top) {
     move(pixelsFromTwips(left), pixelsFromTwips(top));
 }
 
+void FielderMarker::followPointer(float x, float y, float grabX, float grabY) {
+    moveTo(float(double(left_) + x - grabX), float(double(top_) + y - grabY));
+}
+
 void FielderMarker::mousePressEvent(QMouseEvent* event) {
     const QPointF at = twipsFromPixels(event->position());
     emit mouseDown(index_, buttonMask(event->button()), shiftMask(event->modifiers()), float(at.x()), float(at.y()));

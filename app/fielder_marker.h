@@ -29,6 +29,9 @@ public:
     Twips top() const { return top_; }
     // Moves in one operation; the size stays.
     void moveTo(Twips left, Twips top);
+    // A held marker's step: its top-left corner follows the pointer at
+    // (x, y) from the corner, kept at the grab offset; no bound applies.
+    void followPointer(float x, float y, float grabX, float grabY);
 
 signals:
     void mouseDown(int index, int button, int shift, float x, float y);

@@ -70,10 +70,7 @@ void frmMain::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
 
 void frmMain::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
     if (Button != button::kLeft && Button != button::kRight) return;
-    FielderMarker& marker = *lblFielder[Index];
-    const float top = float(double(marker.top()) + Y - GrabOffsetY);
-    const float left = float(double(marker.left()) + X - GrabOffsetX);
-    marker.moveTo(left, top);
+    lblFielder[Index]->followPointer(X, Y, GrabOffsetX, GrabOffsetY);
 }
 
 void frmMain::lblFielder_MouseUp(int Index, int, int, float, float) {

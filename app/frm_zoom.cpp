@@ -70,8 +70,7 @@ void frmZoom::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
 
 void frmZoom::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
     if (Button != button::kLeft && Button != button::kRight) return;
-    FielderMarker& marker = *lblFielder[Index];
-    marker.moveTo(float(double(marker.left()) + X - ZoomGrabOffsetX), float(double(marker.top()) + Y - ZoomGrabOffsetY));
+    lblFielder[Index]->followPointer(X, Y, ZoomGrabOffsetX, ZoomGrabOffsetY);
 }
 
 // The drop moves the main marker; the zoom marker stays where it was dropped.

@@ -17,24 +17,29 @@ QColor colourFromStoredValue(StoredColour value, const QPalette& system) {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-// Text boxes paint Base, labels paint Window: set both so one call serves all.
-void setBackColor(QWidget& control, StoredColour value) {
-    control.setProperty("BackColor", QVariant::fromValue<uint>(value));
+namespace {
+
+// Text boxes paint Base and Text, labels Window and WindowText: set both so
+// one call serves every control.
+void applyColour(QWidget& control, const char* property, StoredColour value, QPalette::ColorRole boxRole,
+                 QPalette::ColorRole labelRole) {
+    control.setProperty(property, QVariant::fromValue<uint>(value));
     QPalette palette = control.palette();
     const QColor shown = colourFromStoredValue(value, QApplication::palette());
-    palette.setColor(QPalette::Base, shown);
-    palette.setColor(QPalette::Window, shown);
+    palette.setColor(boxRole, shown);
+    palette.setColor(labelRole, shown);
     control.setPalette(palette);
+}
+
+}  // namespace
+
+void setBackColor(QWidget& control, StoredColour value) {
+    applyColour(control, "BackColor", value, QPalette::Base, QPalette::Window);
     control.setAutoFillBackground(true);
 }
 
 void setForeColor(QWidget& control, StoredColour value) {
-    control.setProperty("ForeColor", QVariant::fromValue<uint>(value));
-    QPalette palette = control.palette();
-    const QColor shown = colourFromStoredValue(value, QApplication::palette());
-    palette.setColor(QPalette::Text, shown);
-    palette.setColor(QPalette::WindowText, shown);
-    control.setPalette(palette);
+    applyColour(control, "ForeColor", value, QPalette::Text, QPalette::WindowText);
 }
 
 StoredColour backColor(const QWidget& control) {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/tests/scripted_platform.h"
+#include "platform/scripted_platform.h"
 #include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"

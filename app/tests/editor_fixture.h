@@ -11,7 +11,7 @@
 #include "fielddata/field_text.h"
 #include "fielddata/tests/temp_dir.h"
 #include "frm_main.h"
-#include "scripted_platform.h"
+#include "platform/scripted_platform.h"
 
 namespace ringwright::testing {
 

@@ -8,13 +8,6 @@
 using namespace fielddata;
 using namespace testing_support;
 
-TEST(ExchangeFile, ExtensionRuleIsCaseSensitive) {
-    EXPECT_EQ(withExchangeExtension("/f/a"), "/f/a.opt");
-    EXPECT_EQ(withExchangeExtension("/f/a.opt"), "/f/a.opt");
-    EXPECT_EQ(withExchangeExtension("/f/A.OPT"), "/f/A.OPT.opt");
-    EXPECT_EQ(withExchangeExtension("opt"), "opt.opt");
-}
-
 TEST(ExchangeFile, WritesExactly2040BytesAndReplacesLongerFiles) {
     TempDir dir;
     const auto file = dir / "f.opt";

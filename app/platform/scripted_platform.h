@@ -1,5 +1,5 @@
 #pragma once
-// The platform as a test plays it: every message, dialog and confinement is
+// The platform as a test or a benchmark plays it: every message, dialog and confinement is
 // recorded in order, and the user's answers come from queues.
 #include <deque>
 #include <map>
