@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "control_text.h"
+#include "fonts.h"
 #include "frm_zoom.h"
 #include "ground_view.h"
 #include "main_layout.h"
@@ -22,28 +23,6 @@ static void registerPictures() { Q_INIT_RESOURCE(ringwright); }
 
 namespace ringwright {
 namespace ml = main_layout;
-namespace {
-
-QFont markerFont() {
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
-}
-
-}  // namespace
-
-// The controls' own font, where they set none; the layout's sizes fit it.
-// Where the classic face is missing, a face of the same narrow metrics
-// keeps "-0.000000" readable in a coordinate box.
-QFont windowFont() {
-    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans Condensed"});
-    QFont::insertSubstitutions("Arial Black", {"Liberation Sans", "Arial", "DejaVu Sans"});
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 namespace {
 
 QComboBox* dropDownList(QWidget* parent) {

@@ -4,7 +4,6 @@
 // view, the archive path in txtGOBFile and the last exchange file's path in
 // lblFileName. Handlers keep the names of the controls and events they serve.
 #include <QComboBox>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -27,8 +26,6 @@ namespace ringwright {
 class GroundView;
 
 inline constexpr char kTitle[] = "Ringwright";
-
-QFont windowFont();
 
 class frmMain : public QWidget {
     Q_OBJECT

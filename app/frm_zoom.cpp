@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "fonts.h"
 #include "frm_main.h"
 #include "main_layout.h"
 #include "platform/qt_window_handle.h"
@@ -21,12 +22,9 @@ frmZoom::frmZoom(frmMain& main)
     setWindowTitle("Zoom View");
     setFont(windowFont());
     setFixedSize(pixelsFromTwips(zl::kClientWidth), pixelsFromTwips(zl::kClientHeight));
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(9.75);
-    font.setBold(true);
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         auto* marker = new FielderMarker(i, this);
-        marker->setFont(font);
+        marker->setFont(markerFont());
         setForeColor(*marker, colour::kWindowText);
         setBackColor(*marker, colour::kCyan);
         marker->resize(pixelsFromTwips(zl::kMarkerWidth), pixelsFromTwips(zl::kMarkerHeight));
