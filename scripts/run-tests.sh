@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test. Widget
-# tests need no display; the end-to-end test starts its own Xvfb.
+# tests need no display; the end-to-end test starts its own Xvfb. Then the
+# Windows platform layer is cross-built and checked under Wine on Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
 source "$root/scripts/ensure-packages.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth xdotool imagemagick locales
+ensure_packages --no-install-recommends "${WINE_CHECK_PACKAGES[@]}"
 
 # The number tests run once under a comma locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
@@ -18,5 +20,9 @@ fi
 
 cmake -S "$root" -B "$build" -DRINGWRIGHT_BUILD_TESTS=ON -DRINGWRIGHT_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 120
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 120)
+
+cd "$root"
+cmake --preset wine-check
+cmake --build --preset wine-check -j"$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$root/build-wine" --output-on-failure --timeout 120

@@ -10,11 +10,6 @@
 
 #include "platform/qt_window_handle.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#include <commctrl.h>
-#endif
-
 namespace ringwright {
 namespace {
 
@@ -73,11 +68,8 @@ QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::initialiseCommonControls() {
-#ifdef _WIN32
-    InitCommonControls();
-#endif
-}
+// Qt initialises its own controls.
+void QtPlatform::initialiseCommonControls() {}
 
 int QtPlatform::messageBox(const std::string& text, int style, const std::string& caption) {
     QMessageBox box(iconOf(style), qt(caption), qt(text).replace("\r\n", "\n"), QMessageBox::NoButton,
@@ -126,20 +118,9 @@ ScreenRect QtPlatform::clientAreaOnScreen(WindowHandle window) {
     return widget ? clientAreaOnScreenOf(*widget) : ScreenRect{};
 }
 
-void QtPlatform::confinePointer(const ScreenRect& area) {
-#ifdef _WIN32
-    const RECT rect{area.left, area.top, area.right, area.bottom};
-    ClipCursor(&rect);
-#endif
-    confinement_ = area;
-}
+void QtPlatform::confinePointer(const ScreenRect& area) { confinement_ = area; }
 
-void QtPlatform::freePointer() {
-#ifdef _WIN32
-    ClipCursor(nullptr);
-#endif
-    confinement_.reset();
-}
+void QtPlatform::freePointer() { confinement_.reset(); }
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
     if (confinement_ && event->type() == QEvent::MouseMove) {

@@ -1,7 +1,7 @@
 #pragma once
-// The platform as Qt provides it on every desktop. On X11 and elsewhere the
-// pointer is kept inside the confinement area by moving it back on every
-// move that leaves it.
+// The platform as Qt provides it on the desktops other than Windows, which
+// has its own (platform/win32). The pointer is kept inside the confinement
+// area by moving it back on every move that leaves it.
 #include <QObject>
 #include <optional>
 

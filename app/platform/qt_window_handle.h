@@ -1,6 +1,8 @@
 #pragma once
-// Within the Qt build a window handle names the widget itself: the ground
-// view is no native window of its own, yet the pointer is confined to it.
+// On Windows a window handle is the system's own, so the native dialogs,
+// message boxes and confinement can use it; asking for it gives the widget a
+// native window. Elsewhere it names the widget itself: the ground view is no
+// native window of its own there, yet the pointer is confined to it.
 #include <QPoint>
 #include <QWidget>
 
@@ -8,8 +10,13 @@
 
 namespace ringwright {
 
+#ifdef _WIN32
+inline WindowHandle handleOf(QWidget* widget) { return static_cast<WindowHandle>(widget->winId()); }
+inline QWidget* widgetOf(WindowHandle handle) { return QWidget::find(static_cast<WId>(handle)); }
+#else
 inline WindowHandle handleOf(QWidget* widget) { return reinterpret_cast<WindowHandle>(widget); }
 inline QWidget* widgetOf(WindowHandle handle) { return reinterpret_cast<QWidget*>(handle); }
+#endif
 
 // The client rectangle, its origin moved to the screen.
 inline ScreenRect clientAreaOnScreenOf(const QWidget& widget) {

@@ -1,0 +1,107 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+#include <commctrl.h>  // the common controls belong to the same system headers
+
+#include <vector>
+
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/file_dialog.h"
+
+namespace ringwright::win32 {
+namespace {
+
+constexpr char kProgramTitle[] = "Ringwright";
+
+std::string hex(DWORD value) {
+    char text[16];
+    wsprintfA(text, "0x%04lX", value);
+    return text;
+}
+
+}  // namespace
+
+std::wstring settingsKeyPath(const std::string& application, const std::string& section) {
+    return L"Software\\VB and VBA Program Settings\\" + wideFromUtf8(application) + L"\\" + wideFromUtf8(section);
+}
+
+Win32Platform::Win32Platform() : instance_(GetModuleHandleW(nullptr)) {}
+
+void Win32Platform::initialiseCommonControls() { InitCommonControls(); }
+
+// The style values are the system's own. A text that Windows-1252 cannot
+// carry, such as a path with other characters, goes through the wide call
+// so the player reads it as it is.
+int Win32Platform::messageBox(const std::string& text, int style, const std::string& caption) {
+    const HWND owner = GetActiveWindow();
+    const auto type = static_cast<UINT>(style);
+    const auto ansiText = ansiFromUtf8(text);
+    const auto ansiCaption = ansiFromUtf8(caption);
+    const int pressed = ansiText && ansiCaption
+                            ? MessageBoxA(owner, ansiText->c_str(), ansiCaption->c_str(), type)
+                            : MessageBoxW(owner, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), type);
+    return pressed == 0 ? answer::kCancel : pressed;
+}
+
+std::optional<std::string> Win32Platform::fileDialog(const FileDialogRecord& values, bool save) {
+    AnsiFileDialog dialog(values, static_cast<HINSTANCE>(instance_));
+    const BOOL chosen = save ? GetSaveFileNameA(&dialog.record) : GetOpenFileNameA(&dialog.record);
+    if (!chosen) {
+        // 0 with no error is the player's cancel; anything else is a failure.
+        if (const DWORD error = CommDlgExtendedError())
+            messageBox("The file dialog could not be shown (error " + hex(error) + ").", style::kCritical,
+                       kProgramTitle);
+        return std::nullopt;
+    }
+    const ChosenPath path = resolveChosenPath(dialog.chosenFileName());
+    if (!path.problem.empty()) {
+        messageBox(path.problem, style::kCritical, kProgramTitle);
+        return std::nullopt;
+    }
+    if (path.path.empty()) return std::nullopt;
+    return utf8FromWide(path.path);
+}
+
+std::optional<std::string> Win32Platform::openFileDialog(const FileDialogRecord& record) {
+    return fileDialog(record, false);
+}
+
+std::optional<std::string> Win32Platform::saveFileDialog(const FileDialogRecord& record) {
+    return fileDialog(record, true);
+}
+
+// Only a text value counts; a missing key or value, or one of another type,
+// gives the fallback. The wide call keeps a path whole whatever it holds.
+std::string Win32Platform::readSetting(const std::string& application, const std::string& section,
+                                       const std::string& key, const std::string& fallback) {
+    const std::wstring subKey = settingsKeyPath(application, section);
+    const std::wstring value = wideFromUtf8(key);
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return fallback;
+    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS)
+        return fallback;
+    return utf8FromWide(text.data());
+}
+
+ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {
+    const HWND handle = reinterpret_cast<HWND>(window);
+    RECT area{};
+    POINT origin{0, 0};
+    if (!GetClientRect(handle, &area) || !ClientToScreen(handle, &origin)) return {};
+    OffsetRect(&area, origin.x, origin.y);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void Win32Platform::confinePointer(const ScreenRect& area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    ClipCursor(&rect);
+}
+
+void Win32Platform::freePointer() { ClipCursor(nullptr); }
+
+}  // namespace ringwright::win32
