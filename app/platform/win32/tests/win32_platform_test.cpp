@@ -177,6 +177,14 @@ TEST(Win32Platform, FileDialogsOpenWithTheRecordAndHandBackTheChosenPath) {
         EXPECT_EQ(platform.saveFileDialog(exportRecord("Slips", 0)), std::nullopt);
     }
     EXPECT_EQ(CommDlgExtendedError(), 0u) << "the record was refused";
+
+    // The 32-bit record's 76 bytes are refused by a 64-bit dialog, which never opens.
+    AnsiFileDialog old(exportRecord("Slips", 0), GetModuleHandleW(nullptr));
+    old.record.lStructSize = 76;
+    if (sizeof(void*) == 8) {
+        EXPECT_FALSE(GetSaveFileNameA(&old.record));
+        EXPECT_EQ(CommDlgExtendedError(), DWORD(CDERR_STRUCTSIZE));
+    }
 }
 
 TEST(Win32Platform, MessageBoxesShowTheStyleAndReportTheButtonPressed) {
