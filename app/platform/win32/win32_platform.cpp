@@ -71,21 +71,22 @@ std::optional<std::string> Win32Platform::saveFileDialog(const FileDialogRecord&
 }
 
 // Only a text value counts; a missing key or value, or one of another type,
-// gives the fallback. The wide call keeps a path whole whatever it holds.
+// gives the fallback. The wide call keeps a path whole whatever it holds, and
+// a value that names a variable grows when expanded, so the buffer follows.
 std::string Win32Platform::readSetting(const std::string& application, const std::string& section,
                                        const std::string& key, const std::string& fallback) {
     const std::wstring subKey = settingsKeyPath(application, section);
     const std::wstring value = wideFromUtf8(key);
-    DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return fallback;
-    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
-        ERROR_SUCCESS)
-        return fallback;
-    return utf8FromWide(text.data());
+    std::vector<wchar_t> text(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        const LSTATUS status =
+            RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size);
+        if (status == ERROR_SUCCESS) return utf8FromWide(text.data());
+        if (status != ERROR_MORE_DATA) return fallback;
+        text.assign(size / sizeof(wchar_t) + 1, L'\0');
+    }
+    return fallback;
 }
 
 ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {
@@ -97,7 +98,10 @@ ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {
     return {area.left, area.top, area.right, area.bottom};
 }
 
+// An empty area, as for a window that is gone, would pin the pointer to one
+// point; it stays free instead.
 void Win32Platform::confinePointer(const ScreenRect& area) {
+    if (area.right <= area.left || area.bottom <= area.top) return;
     const RECT rect{area.left, area.top, area.right, area.bottom};
     ClipCursor(&rect);
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "file_dialog_records.h"
 #include "platform/win32/ansi_text.h"
@@ -233,13 +234,14 @@ protected:
     void SetUp() override {
         RegCreateKeyExW(HKEY_CURRENT_USER, settingsKeyPath("Longstopper", "Tunebench").c_str(), 0, nullptr, 0,
                         KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        DWORD size = sizeof saved_;
-        hadValue_ = RegQueryValueExW(key_, L"GOB", nullptr, &savedType_, saved_, &size) == ERROR_SUCCESS;
-        savedSize_ = size;
+        DWORD size = 0;
+        hadValue_ = RegQueryValueExW(key_, L"GOB", nullptr, &savedType_, nullptr, &size) == ERROR_SUCCESS;
+        saved_.resize(size);
+        if (hadValue_) RegQueryValueExW(key_, L"GOB", nullptr, &savedType_, saved_.data(), &size);
     }
     void TearDown() override {
         if (hadValue_)
-            RegSetValueExW(key_, L"GOB", 0, savedType_, saved_, savedSize_);
+            RegSetValueExW(key_, L"GOB", 0, savedType_, saved_.data(), static_cast<DWORD>(saved_.size()));
         else
             RegDeleteValueW(key_, L"GOB");
         RegCloseKey(key_);
@@ -253,8 +255,8 @@ protected:
 
     Win32Platform platform_;
     HKEY key_ = nullptr;
-    BYTE saved_[4096] = {};
-    DWORD savedType_ = 0, savedSize_ = 0;
+    std::vector<BYTE> saved_;
+    DWORD savedType_ = 0;
     bool hadValue_ = false;
 };
 
@@ -268,6 +270,9 @@ TEST_F(SettingsStore, TheArchivePathIsReadWholeAndAnythingElseGivesTheDefault) {
     EXPECT_EQ(gob(), "D:\\Spiele\\" + kLodzUtf8 + "\\Longstopper.gob");
     store(REG_SZ, L"C:\\Game.gob", 11 * sizeof(wchar_t));  // written without its NUL
     EXPECT_EQ(gob(), "C:\\Game.gob");
+    const std::wstring longPath = L"C:\\" + std::wstring(400, L'f') + L".gob";
+    store(REG_SZ, longPath.c_str(), static_cast<DWORD>((longPath.size() + 1) * sizeof(wchar_t)));
+    EXPECT_EQ(gob(), utf8FromWide(longPath));
 
     store(REG_SZ, L"", sizeof(wchar_t));
     EXPECT_EQ(gob(), "");
@@ -318,7 +323,13 @@ TEST(Win32Platform, ThePointerIsConfinedToTheClientAreaOnTheScreen) {
     platform.freePointer();
     GetClipCursor(&clip);
     EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+
+    // A window that is gone gives no area, and the pointer stays free.
     DestroyWindow(window);
+    EXPECT_EQ(platform.clientAreaOnScreen(WindowHandle(ground)), ScreenRect{});
+    platform.confinePointer(ScreenRect{});
+    GetClipCursor(&clip);
+    EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
 }
 
 TEST(Win32Platform, CommonControlsVersion6AreInitialised) {
