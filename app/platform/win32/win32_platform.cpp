@@ -19,11 +19,12 @@ std::string hex(DWORD value) {
     return text;
 }
 
-}  // namespace
-
+// Where a per-user setting lives below HKEY_CURRENT_USER.
 std::wstring settingsKeyPath(const std::string& application, const std::string& section) {
     return L"Software\\VB and VBA Program Settings\\" + wideFromUtf8(application) + L"\\" + wideFromUtf8(section);
 }
+
+}  // namespace
 
 Win32Platform::Win32Platform() : instance_(GetModuleHandleW(nullptr)) {}
 

@@ -8,9 +8,6 @@
 
 namespace ringwright::win32 {
 
-// Where a per-user setting lives below HKEY_CURRENT_USER.
-std::wstring settingsKeyPath(const std::string& application, const std::string& section);
-
 class Win32Platform : public Platform {
 public:
     Win32Platform();  // for the module that started the process
