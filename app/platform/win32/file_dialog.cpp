@@ -72,12 +72,10 @@ ChosenPath resolveChosenPath(const std::string& ansiPath) {
         } else {
             const auto names = namesMatching(resolved, part);
             if (names.size() != 1) {
-                const std::string shown = utf8FromAnsi(ansiPath);
-                if (names.empty())
-                    return {{}, "The name \"" + shown + "\" holds characters that Windows-1252 cannot show, and no file "
-                                "of that name was found. Choose a name without them."};
-                return {{}, "The name \"" + shown + "\" holds characters that Windows-1252 cannot show, and " +
-                                std::to_string(names.size()) +
+                const std::string start = "The path \"" + utf8FromAnsi(ansiPath) +
+                                          "\" holds characters that the file dialog hands over only as \"?\", and ";
+                if (names.empty()) return {{}, start + "no such file was found. Choose a name without them."};
+                return {{}, start + std::to_string(names.size()) +
                                 " files match it. Rename the file so that its name tells it apart."};
             }
             resolved += names.front();

@@ -134,7 +134,7 @@ TEST(FileDialogRecord, TheChosenPathIsTrimmedAndAPathBeyondWindows1252IsFoundAga
     EXPECT_EQ(resolveChosenPath(handedOver).problem, "");
 
     // A new name the dialog cannot hand over, and a name that two files share.
-    EXPECT_NE(resolveChosenPath(ansiFromWideLossy(folder.path.wstring() + L"\\\u0141ab.opt")).problem.find("no file"),
+    EXPECT_NE(resolveChosenPath(ansiFromWideLossy(folder.path.wstring() + L"\\\u0141ab.opt")).problem.find("no such file"),
               std::string::npos);
     folder.make(L"Gda\u0144sk\\\u0143\u00F3d\u017A.opt");
     EXPECT_NE(resolveChosenPath(handedOver).problem.find("2 files match"), std::string::npos);
@@ -257,7 +257,19 @@ TEST(Win32Platform, ThePointerIsConfinedToTheClientAreaOnTheScreen) {
     EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
 }
 
-TEST(Win32Platform, CommonControlsVersion6AreInitialised) {
+TEST(Win32Platform, TheProgramCarriesItsIconVersionAndCommonControls6) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    EXPECT_NE(LoadIconW(program, L"IDI_ICON1"), nullptr);
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(program, self, MAX_PATH);
+    std::vector<BYTE> version(GetFileVersionInfoSizeW(self, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(self, 0, DWORD(version.size()), version.data()));
+    wchar_t* name = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(version.data(), L"\\StringFileInfo\\040904E4\\ProductName",
+                               reinterpret_cast<void**>(&name), &length));
+    EXPECT_STREQ(name, L"Ringwright");
+
     Win32Platform platform;
     platform.initialiseCommonControls();
     // Within the program's activation context the name leads to the side-by-side
