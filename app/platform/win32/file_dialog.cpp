@@ -15,6 +15,9 @@ void fillPadded(std::array<char, kFileBufferSize>& buffer, const std::string& of
     buffer.back() = '\0';
 }
 
+// The dialog's texts as the "A" call takes them.
+std::string ansiOf(const std::string& utf8) { return ansiFromWideLossy(wideFromUtf8(utf8)); }
+
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
 // The names in a folder whose Windows-1252 form, '?' for what it lacks, is
@@ -34,10 +37,9 @@ std::vector<std::wstring> namesMatching(const std::wstring& folder, const std::s
 }  // namespace
 
 AnsiFileDialog::AnsiFileDialog(const FileDialogRecord& values, HINSTANCE instance)
-    : filter(ansiFromWideLossy(wideFromUtf8(values.filterDescription)) + '\0' +
-             ansiFromWideLossy(wideFromUtf8(values.filterPattern)) + '\0' + '\0'),
-      title(ansiFromWideLossy(wideFromUtf8(values.title))) {
-    fillPadded(file, ansiFromWideLossy(wideFromUtf8(values.fileName)));
+    : filter(ansiOf(values.filterDescription) + '\0' + ansiOf(values.filterPattern) + '\0' + '\0'),
+      title(ansiOf(values.title)) {
+    fillPadded(file, ansiOf(values.fileName));
     fillPadded(fileTitle, "");
     record.lStructSize = kFileDialogRecordSize;
     record.hwndOwner = reinterpret_cast<HWND>(values.owner);
