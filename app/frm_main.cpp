@@ -168,6 +168,7 @@ bool frmMain::Form_Load() {
     if (listing.problem) say(*listing.problem, style::kExclamation);
 
     txtGOBFile->setText(QString::fromStdString(platform_.readSetting("Longstopper", "Tunebench", "GOB", "")));
+    if (!txtGOBFile->text().isEmpty()) recoverUnfinishedSave();
 
     for (QComboBox* list : cboAnim) {
         for (const std::string_view name : fielddata::kAnimationNames)

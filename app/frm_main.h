@@ -103,6 +103,8 @@ private:
     bool LookUpFieldOffset();
     std::optional<std::string> ReadFieldSlot();
     bool WriteFieldSlot(std::string_view block);
+    void recoverUnfinishedSave();
+    bool confirmSlotHoldsAField();
     void ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();
     std::string selectedListName() const;

@@ -8,6 +8,7 @@
 #include "fielddata/catalogue.h"
 #include "fielddata/exchange_file.h"
 #include "fielddata/field_text.h"
+#include "fielddata/save_journal.h"
 #include "file_dialog_records.h"
 #include "frm_main.h"
 #include "platform/qt_window_handle.h"
@@ -53,9 +54,37 @@ std::optional<std::string> frmMain::ReadFieldSlot() {
 }
 
 bool frmMain::WriteFieldSlot(std::string_view block) {
-    const auto written = fielddata::writeFieldSlot(archivePath(), CurrentFieldOffset, block);
+    const fielddata::SlotSave save{archivePath(), CurrentFieldOffset, platform_.userDataFolder(), selectedListName()};
+    const auto written = fielddata::writeFieldSlot(save, block);
     if (!written) say(written.reason(), style::kCritical);
     return written.ok();
+}
+
+// A journal left by a save that never committed puts the slot back first,
+// so nothing is read from or written over a half-written slot.
+void frmMain::recoverUnfinishedSave() {
+    const auto recovery = fielddata::recoverUnfinishedSave(archivePath(), platform_.userDataFolder());
+    if (recovery.rolledBack)
+        say("A save into " + fielddata::quotedPath(archivePath()) + " did not finish. The field at byte " +
+                std::to_string(*recovery.rolledBack) + " has been put back as it was before that save.",
+            style::kInformation);
+    if (recovery.problem) say(*recovery.problem, style::kCritical);
+}
+
+// A slot that does not begin as every field does is most likely not a field
+// at all: the catalogue belongs to another archive. Writing there would
+// damage the game's archive, so it takes a second yes.
+bool frmMain::confirmSlotHoldsAField() {
+    const auto slot = fielddata::readFieldSlot(archivePath(), CurrentFieldOffset);
+    if (!slot) {
+        say(slot.reason(), style::kCritical);
+        return false;
+    }
+    if (slot.value().starts_with("BEGIN")) return true;
+    return say("The slot at byte " + std::to_string(CurrentFieldOffset) + " of " +
+                   fielddata::quotedPath(archivePath()) +
+                   " holds no field, so Field.txt may not fit this GOB file. Write the field there anyway?",
+               style::kYesNo | style::kExclamation | style::kDefaultButton2) == answer::kYes;
 }
 
 // Fills the boxes in the order the reader found them, so what was filled
@@ -116,6 +145,7 @@ void frmMain::cboFieldList_Click() {
         return;
     }
     if (!LookUpFieldOffset()) return;
+    recoverUnfinishedSave();
     const auto slot = ReadFieldSlot();
     if (slot) ParseFieldText(*slot);
 }
@@ -129,6 +159,8 @@ void frmMain::cmdSave_Click() {
         say("File Size too long", style::kCritical);
         return;
     }
+    recoverUnfinishedSave();
+    if (!confirmSlotHoldsAField()) return;
     if (WriteFieldSlot(*block)) say("saved", style::kInformation);
 }
 

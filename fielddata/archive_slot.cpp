@@ -1,17 +1,20 @@
 #include "fielddata/archive_slot.h"
 
+#include "fielddata/backups.h"
+#include "fielddata/save_journal.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <system_error>
 
 namespace fielddata {
-namespace {
 
 // Refusals shared by read and write: the archive must be an existing file and
 // hold the whole slot, so neither a read nor a write ever leaves the archive.
 Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset) {
     if (archive.empty()) return Failure{"No GOB file has been chosen."};
+    // The catalogue refuses offsets below 1, so only a start with no lookup yet gets here.
     if (offset < 1) return Failure{"No field has been looked up in Field.txt yet, so there is no slot to use."};
     std::error_code error;
     const auto status = std::filesystem::status(archive, error);
@@ -27,11 +30,13 @@ Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive,
     return size;
 }
 
-}  // namespace
-
 std::string displayPath(const std::filesystem::path& path) {
     const auto text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 std::string quotedPath(const std::filesystem::path& path) {
@@ -67,22 +72,51 @@ Outcome<std::string> readFieldSlot(const std::filesystem::path& archive, FieldOf
     return slot;
 }
 
-Status writeFieldSlot(const std::filesystem::path& archive, FieldOffset offset, std::string_view block) {
+namespace {
+
+Failure unchanged(const std::string& reason) {
+    return Failure{"The field was not saved. " + reason + " The field in the GOB file is unchanged."};
+}
+
+}  // namespace
+
+Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& fs) {
     if (block.size() > kWritableLength) return Failure{"File Size too long"};
-    const auto checked = checkSlotInArchive(archive, offset);
+    const auto checked = checkSlotInArchive(save.archive, save.offset);
     if (!checked) return Failure{checked.reason()};
-    errno = 0;
-    // in | out opens an existing file in place: never created, never shortened.
-    std::fstream file(archive, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) return Failure{describeFileError("Cannot open for writing", archive)};
-    const std::string bytes = paddedBlock(block);
-    file.seekp(std::streamoff(offset) - 1);
-    file.write(bytes.data(), std::streamsize(bytes.size()));
-    file.flush();
-    if (!file) return Failure{describeFileError("Cannot write the field slot into", archive)};
-    file.close();
-    if (file.fail()) return Failure{describeFileError("Cannot finish writing", archive)};
-    return success();
+    // An archive that cannot be written is refused before anything is kept.
+    auto opened = fs.openExisting(save.archive, true);
+    if (!opened) return unchanged(opened.reason());
+    OpenFile archive(fs, opened.value(), save.archive);
+    const std::uint64_t position = std::uint64_t(save.offset) - 1;
+    const auto old = archive.readAt(position, kWritableLength);
+    if (!old) return unchanged(old.reason());
+    if (old.value().size() != kWritableLength)
+        return unchanged("The field slot at byte " + std::to_string(save.offset) + " could not be read whole.");
+    if (!save.dataFolder.empty()) {
+        const auto kept = keepOriginalField(fs, save.dataFolder, save.archive, save.listName, save.offset, old.value());
+        if (!kept) return unchanged("Its original could not be kept as a backup: " + kept.reason());
+    }
+    const auto journal = writeJournal(fs, save.archive, save.dataFolder, save.offset, old.value());
+    if (!journal) return unchanged("The journal that makes a save safe could not be written: " + journal.reason());
+
+    // Removing the journal is the commit; until that is on the disk the save
+    // has not happened.
+    auto saved = archive.writeAt(position, paddedBlock(block));
+    if (saved) saved = archive.sync();
+    if (saved) saved = archive.close();
+    if (saved) saved = fs.remove(journal.value());
+    if (saved) saved = fs.syncFolder(journal.value().parent_path());
+    if (saved) return success();
+
+    auto restored = writeSlotBytes(fs, save.archive, save.offset, old.value());
+    if (!restored)
+        return Failure{"The field was not saved. " + saved.reason() + " Its old bytes could not be put back yet: " +
+                       restored.reason() + " They stay in " + quotedPath(journal.value()) +
+                       " and are put back when Ringwright next opens this GOB file."};
+    std::error_code ignored;
+    if (std::filesystem::exists(journal.value(), ignored)) (void)fs.remove(journal.value());
+    return unchanged(saved.reason());
 }
 
 }  // namespace fielddata

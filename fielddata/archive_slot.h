@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "fielddata/catalogue.h"
+#include "fielddata/file_system.h"
 #include "fielddata/outcome.h"
 
 namespace fielddata {
@@ -17,15 +18,31 @@ constexpr std::size_t kWritableLength = 2040;
 
 Outcome<std::string> readFieldSlot(const std::filesystem::path& archive, FieldOffset offset);
 
-// `block` of at most 2040 bytes, then NUL fill up to 2040 bytes; flushed and
-// closed before success is reported.
-Status writeFieldSlot(const std::filesystem::path& archive, FieldOffset offset, std::string_view block);
+// The archive's size when it is an existing file that holds the whole slot.
+Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset);
+
+// Where a save goes, and the per-user data folder that keeps the slot's
+// original and, when the archive's folder cannot be written, the journal.
+struct SlotSave {
+    std::filesystem::path archive;
+    FieldOffset offset = 0;
+    std::filesystem::path dataFolder;  // empty: no backup, journal beside the archive only
+    std::string listName;              // UTF-8, names the backup
+};
+
+// `block` of at most 2040 bytes, then NUL fill up to 2040 bytes, written in
+// place as one commit: the slot's old bytes are kept first (the backup, the
+// journal, both on the disk), then the slot is written and synced, then the
+// journal is removed. On any failure the old bytes go back and the reason
+// says that the field in the archive is unchanged.
+Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& fs = systemFileSystem());
 
 // The block with NUL fill up to 2040 bytes, as slots and exchange files hold it.
 std::string paddedBlock(std::string_view block);
 
-// A path as messages show it (UTF-8).
+// A path as messages show it (UTF-8), and a path from such text.
 std::string displayPath(const std::filesystem::path& path);
+std::filesystem::path pathFromUtf8(std::string_view text);
 
 // The path in double quotes, for messages.
 std::string quotedPath(const std::filesystem::path& path);

@@ -12,6 +12,7 @@
 
 #include "fielddata/archive_slot.h"
 #include "fielddata/codepage.h"
+#include "fielddata/message_text.h"
 
 namespace fielddata {
 namespace {
@@ -89,8 +90,8 @@ Outcome<std::optional<Record>> nextRecord(ItemReader& reader) {
     auto name = reader.next();
     auto offset = reader.next();
     if (!offset)
-        return Failure{"Field.txt cannot be read: the last record (line " + std::to_string(name->line) + ", \"" + utf8FromCp1252(name->text) +
-                       "\") has no field offset."};
+        return Failure{"Field.txt cannot be read: the last record (line " + std::to_string(name->line) + ", " +
+                       quotedForMessage(utf8FromCp1252(name->text)) + ") has no field offset."};
     return std::optional<Record>{Record{std::move(*name), std::move(*offset)}};
 }
 
@@ -101,9 +102,14 @@ Outcome<FieldOffset> parseOffset(const Item& item) {
     const char* first = text.data();
     if (!text.empty() && text.front() == '+') ++first;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    const std::string shown = quotedForMessage(utf8FromCp1252(item.text));
     if (text.empty() || error != std::errc{} || end != text.data() + text.size())
-        return Failure{"Field.txt cannot be read: the field offset \"" + utf8FromCp1252(item.text) + "\" on line " + std::to_string(item.line) +
+        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(item.line) +
                        " is not a whole number from -2147483648 to 2147483647."};
+    // Offsets count from the archive's first byte, 1.
+    if (value < 1)
+        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(item.line) +
+                       " names no slot, as offsets count from 1."};
     return value;
 }
 
@@ -154,6 +160,8 @@ Outcome<std::string> readCatalogueFile(const std::filesystem::path& path) {
     if (!file) return Failure{describeFileError("Cannot open", path)};
     std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad()) return Failure{describeFileError("Cannot read", path)};
+    // Some editors save a UTF-8 byte order mark; it is no part of a list name.
+    if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
     return content;
 }
 

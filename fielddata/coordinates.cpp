@@ -1,5 +1,7 @@
 #include "fielddata/coordinates.h"
 
+#include "fielddata/message_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -37,7 +39,7 @@ std::string formatCoordinate(float value) {
 
 Outcome<double> parseCoordinate(std::string_view text) {
     const auto fail = [&] {
-        return Failure{"Cannot convert \"" + std::string(text) + "\" to a number"};
+        return Failure{"Cannot convert " + quotedForMessage(text) + " to a number"};
     };
     std::string_view rest = text;
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };

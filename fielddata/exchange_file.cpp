@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 #include "fielddata/archive_slot.h"
@@ -13,34 +14,58 @@ std::string withExchangeExtension(std::string path) {
     return path;
 }
 
-Status writeExchangeFile(const std::filesystem::path& target, std::string_view block) {
-    if (block.size() > kWritableLength) return Failure{"File Size too long"};
+namespace {
+
+// The file a link leads to, as the player means it; a loop of links ends
+// where the system would refuse it.
+std::filesystem::path followLinks(std::filesystem::path path) {
     std::error_code error;
-    if (std::filesystem::is_directory(target, error))
-        return Failure{quotedPath(target) + " is a folder."};
+    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(path, error); ++hop) {
+        const auto link = std::filesystem::read_symlink(path, error);
+        if (error) break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
 
-    auto temporary = target;
-    temporary += ".ringwright-tmp";
-    const auto discard = [&](std::string reason) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Failure{std::move(reason)};
-    };
+std::string randomTag() {
+    constexpr char kHex[] = "0123456789abcdef";
+    std::random_device random;
+    std::string tag;
+    for (unsigned bits = random(), k = 0; k < 8; ++k, bits >>= 4) tag += kHex[bits & 0xF];
+    return tag;
+}
 
-    errno = 0;
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return discard(describeFileError("Cannot create", temporary));
+}  // namespace
+
+Status writeExchangeFile(const std::filesystem::path& target, std::string_view block, FileSystem& fs) {
+    if (block.size() > kWritableLength) return Failure{"File Size too long"};
+    const auto file = followLinks(target);
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) return Failure{quotedPath(target) + " is a folder."};
+
+    const bool replacing = std::filesystem::exists(file, error);
+    if (replacing) {
+        auto probe = fs.openExisting(file, true);
+        if (!probe) return Failure{probe.reason() + " The file was left as it was."};
+        (void)fs.close(probe.value());
+    }
+
     const std::string bytes = paddedBlock(block);
-    file.write(bytes.data(), std::streamsize(bytes.size()));
-    file.flush();
-    if (!file) return discard(describeFileError("Cannot write", temporary));
-    file.close();
-    if (file.fail()) return discard(describeFileError("Cannot finish writing", temporary));
-
-    std::filesystem::rename(temporary, target, error);
-    if (error)
-        return discard("Cannot replace " + quotedPath(target) + ": " + error.message() + ".");
-    return success();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto temporary = file;
+        temporary += "." + randomTag() + ".ringwright-tmp";
+        bool taken = false;
+        const auto written = createDurably(fs, temporary, bytes, replacing ? &file : nullptr, &taken);
+        if (taken) continue;
+        if (!written) return written;
+        if (auto replaced = fs.replace(temporary, file); !replaced) {
+            (void)fs.remove(temporary);
+            return replaced;
+        }
+        return fs.syncFolder(file.parent_path());
+    }
+    return Failure{"Cannot find a free name for a new file beside " + quotedPath(file) + "."};
 }
 
 Outcome<std::string> readExchangeFile(const std::filesystem::path& source) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fielddata/codepage.h"
+#include "fielddata/message_text.h"
 
 namespace fielddata {
 namespace {
@@ -52,12 +53,7 @@ std::vector<std::string_view> splitAtSpaces(std::string_view text) {
     }
 }
 
-std::string quoted(std::string_view text) {
-    std::string result = "\"";
-    result += utf8FromCp1252(text);
-    result += '"';
-    return result;
-}
+std::string quoted(std::string_view text) { return quotedForMessage(utf8FromCp1252(text)); }
 
 }  // namespace
 

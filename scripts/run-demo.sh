@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ringwright and starts it on the demo catalogue and a copy of the
 # demo archive. The player's own settings are never read or touched: the
-# settings store points into the build folder.
+# settings store and the editor's own data folder point into the build folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
@@ -18,6 +18,8 @@ mkdir -p "$run/config"
 [ -f "$run/Longstopper.gob" ] || cp "$build/demo/Longstopper.gob" "$run/Longstopper.gob"
 printf '[Tunebench]\nGOB=%s\n' "$run/Longstopper.gob" > "$run/config/Longstopper.ini"
 export XDG_CONFIG_HOME="$run/config"
+# Backups and journals of the demo stay beside it too.
+export XDG_DATA_HOME="$run/data"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec "$build/bin/ringwright"

@@ -4,6 +4,7 @@
 // the system only through this door, so tests can answer for the user.
 // No Qt here: the Windows implementation builds against <windows.h> alone.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -71,6 +72,11 @@ public:
     // The stored text, or `fallback` when application, section or key is missing.
     virtual std::string readSetting(const std::string& application, const std::string& section,
                                     const std::string& key, const std::string& fallback) = 0;
+
+    // The per-user folder for the editor's own files (save journals that
+    // cannot stand beside the archive, the backups of original fields):
+    // "Ringwright" in the system's place for such data; empty when there is none.
+    virtual std::filesystem::path userDataFolder() = 0;
 
     // The client rectangle of a window, moved to screen coordinates: its
     // client origin on the screen offsets the rectangle.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -111,6 +112,16 @@ std::string QtPlatform::readSetting(const std::string& application, const std::s
     // still one path.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(",").toStdString();
     return value.toString().toStdString();
+}
+
+// $XDG_DATA_HOME/Ringwright, by default ~/.local/share/Ringwright.
+std::filesystem::path QtPlatform::userDataFolder() {
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (!dataHome.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(dataHome)))
+        return std::filesystem::path(dataHome.toStdString()) / "Ringwright";
+    const QByteArray home = qgetenv("HOME");
+    if (home.isEmpty()) return {};
+    return std::filesystem::path(home.toStdString()) / ".local" / "share" / "Ringwright";
 }
 
 ScreenRect QtPlatform::clientAreaOnScreen(WindowHandle window) {

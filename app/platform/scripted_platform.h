@@ -33,6 +33,7 @@ public:
     std::map<std::string, std::string> settings;           // "application/section/key"
     std::vector<std::optional<ScreenRect>> confinements;   // nothing: the pointer was freed
     int commonControlsInitialised = 0;
+    std::filesystem::path dataFolder;
 
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> texts;
@@ -59,6 +60,7 @@ public:
         return found == settings.end() ? fallback : found->second;
     }
 
+    std::filesystem::path userDataFolder() override { return dataFolder; }
     ScreenRect clientAreaOnScreen(WindowHandle window) override { return clientAreaOnScreenOf(*widgetOf(window)); }
     void confinePointer(const ScreenRect& area) override { confinements.push_back(area); }
     void freePointer() override { confinements.push_back(std::nullopt); }

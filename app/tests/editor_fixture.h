@@ -56,6 +56,8 @@ protected:
     std::filesystem::path archive = dir / "Longstopper.gob";
     std::filesystem::path catalogue = dir / "Field.txt";
 
+    EditorTest() { platform.dataFolder = dir / "data"; }
+
     void writeDefaultFiles() {
         writeBytes(catalogue, "\"Deep, Fine\",4097\r\nSecond,8193\r\n");
         writeBytes(archive, archiveWithFields());

@@ -1,4 +1,9 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "editor_fixture.h"
+#include "fielddata/tests/faulty_file_system.h"
 #include "fielddata/exchange_file.h"
 
 namespace ringwright::testing {
@@ -56,17 +61,72 @@ TEST_F(SavingTest, BlockLengthLimitIs2040Characters) {
 
 TEST_F(SavingTest, FailedWritesNeverSaySaved) {
     const std::string before = readBytes(archive);
-    std::filesystem::permissions(archive, std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
+    std::filesystem::permissions(archive, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                              std::filesystem::perms::others_read);
     std::filesystem::permissions(dir.path(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
     {
         testing_support::AsOrdinaryUser user;
         if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
-        const auto messages = save();
-        ASSERT_EQ(messages.size(), 2u);
-        EXPECT_EQ(messages[1].style, 16);
-        EXPECT_NE(messages[1].text.find("Cannot open for writing"), std::string::npos);
+        EXPECT_EQ(save().back(), (ShownMessage{"The field was not saved. Cannot open for writing " +
+                                                   fielddata::quotedPath(archive) +
+                                                   ": Permission denied. The field in the GOB file is unchanged.",
+                                               16, "Ringwright"}));
     }
     EXPECT_EQ(readBytes(archive), before);
+}
+
+TEST_F(SavingTest, ASlotThatHoldsNoFieldTakesASecondYesAndTheOriginalIsKept) {
+    std::string bytes = archiveWithFields();
+    bytes.replace(kSecondSlot - 1, 5, "BEGIm");  // the wrong catalogue for this archive
+    writeBytes(archive, bytes);
+    window->cboFieldList->setCurrentIndex(1);
+    const ShownMessage second{"The slot at byte 8193 of " + fielddata::quotedPath(archive) +
+                                  " holds no field, so Field.txt may not fit this GOB file. Write the field there "
+                                  "anyway?",
+                              308, "Ringwright"};
+    platform.messageAnswers = {answer::kYes, answer::kNo};
+    EXPECT_EQ(save(), (std::vector<ShownMessage>{{"Are you sure to save this field", 36, "Ringwright"}, second}));
+    EXPECT_TRUE(readBytes(archive) == bytes);
+    EXPECT_FALSE(std::filesystem::exists(dir / "data"));
+
+    platform.messageAnswers = {answer::kYes, answer::kYes};
+    EXPECT_EQ(save().back(), (ShownMessage{"saved", 64, "Ringwright"}));
+    EXPECT_EQ(slotBytes(kSecondSlot).substr(0, 2040), fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts())));
+    EXPECT_TRUE(readBytes(dir / "data" / "backups" / "Longstopper.gob" / "Second at 8193.opt") ==
+                bytes.substr(kSecondSlot - 1, 2040));
+}
+
+// A save killed while it writes the slot leaves it torn; the next start puts
+// it back from the journal before the field is shown.
+TEST_F(SavingTest, ASaveKilledMidWriteIsRolledBackAtTheNextStart) {
+    const std::string before = readBytes(archive);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        testing_support::FaultyFileSystem stopping;
+        stopping.faults = {{testing_support::Op::Write, "Longstopper.gob", 1, 700}};
+        stopping.onWriteFault = [] { raise(SIGSTOP); };
+        (void)fielddata::writeFieldSlot({archive, kFirstSlot, dir / "data", "Deep, Fine"}, std::string(2040, 'k'),
+                                        stopping);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(slotBytes(kFirstSlot).substr(0, 701), std::string(700, 'k') + before[kFirstSlot - 1 + 700]);
+
+    platform.messages.clear();
+    window.reset();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{
+                                     {"A save into " + fielddata::quotedPath(archive) +
+                                          " did not finish. The field at byte 4097 has been put back as it was "
+                                          "before that save.",
+                                      64, "Ringwright"}}));
+    EXPECT_TRUE(readBytes(archive) == before);
+    EXPECT_EQ(window->txtX[0]->text(), "-4.000000");
 }
 
 TEST_F(SavingTest, CharactersOutsideTheCodePageAreRefused) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fielddata/archive_slot.h"
+#include "faulty_file_system.h"
 #include "temp_dir.h"
 
 using namespace fielddata;
@@ -36,4 +37,46 @@ TEST(ExchangeFile, ReadsTheFirst2040BytesNulFilled) {
     EXPECT_EQ(readExchangeFile(dir / "short.opt").value(), paddedBlock("BEGIN"));
     EXPECT_FALSE(readExchangeFile(dir / "none.opt").ok());
     EXPECT_FALSE(readExchangeFile(dir.path()).ok());
+}
+
+TEST(ExchangeFile, ReplacingRespectsTheFileThatWasThere) {
+    TempDir dir;
+    const auto file = dir / "f.opt";
+    const std::string old(2040, 'o');
+
+    // A private file stays private; a link keeps leading to the file it names.
+    writeBytes(file, old);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("f.opt", dir / "link.opt");
+    writeBytes(dir / "f.opt.ringwright-tmp", "the player's own");
+    ASSERT_TRUE(writeExchangeFile(dir / "link.opt", "BEGIN").ok());
+    EXPECT_TRUE(fs::is_symlink(dir / "link.opt"));
+    EXPECT_EQ(readBytes(file), paddedBlock("BEGIN"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readBytes(dir / "f.opt.ringwright-tmp"), "the player's own");
+
+    // Any failure on the way leaves the old file and no stray file.
+    const std::vector<Fault> faults = {{Op::Write, ".ringwright-tmp", 1, 10},
+                                       {Op::Sync, ".ringwright-tmp"},
+                                       {Op::Replace, "f.opt"}};
+    for (const Fault& fault : faults) {
+        writeBytes(file, old);
+        FaultyFileSystem faulty;
+        faulty.faults = {fault};
+        EXPECT_FALSE(writeExchangeFile(file, "BEGIN", faulty).ok());
+        EXPECT_EQ(readBytes(file), old);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3);
+    }
+
+    // A file the player may not write is refused and left exactly as it was.
+    fs::permissions(file, fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(dir.path(), fs::perms::others_all, fs::perm_options::add);
+    {
+        AsOrdinaryUser user;
+        if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
+        EXPECT_EQ(writeExchangeFile(file, "BEGIN").reason(),
+                  "Cannot open for writing " + quotedPath(file) + ": Permission denied. The file was left as it was.");
+    }
+    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3);
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 #include <commctrl.h>  // the common controls belong to the same system headers
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -88,6 +90,16 @@ std::string Win32Platform::readSetting(const std::string& application, const std
         text.assign(size / sizeof(wchar_t) + 1, L'\0');
     }
     return fallback;
+}
+
+// %LOCALAPPDATA%\Ringwright: the user's own data, kept on this machine.
+std::filesystem::path Win32Platform::userDataFolder() {
+    PWSTR folder = nullptr;
+    std::filesystem::path found;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder)))
+        found = std::filesystem::path(folder) / L"Ringwright";
+    CoTaskMemFree(folder);
+    return found;
 }
 
 ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {

@@ -18,6 +18,7 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogRecord& record) override;
     std::string readSetting(const std::string& application, const std::string& section, const std::string& key,
                             const std::string& fallback) override;
+    std::filesystem::path userDataFolder() override;
     ScreenRect clientAreaOnScreen(WindowHandle window) override;
     void confinePointer(const ScreenRect& area) override;
     void freePointer() override;

@@ -27,8 +27,8 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     std::ofstream(dir / "config" / "Longstopper.ini") << "[Tunebench]\nGOB=" << archive.string() << "\n";
     const std::string before = readBytes(archive);
 
-    const std::string command = "XDG_CONFIG_HOME='" + (dir / "config").string() +
-                                "' timeout 50 xvfb-run -a -s '-screen 0 1440x700x24' '" RINGWRIGHT_E2E_SCRIPT "' '" +
+    const std::string command = "XDG_CONFIG_HOME='" + (dir / "config").string() + "' XDG_DATA_HOME='" +
+                                (dir / "data").string() + "' timeout 50 xvfb-run -a -s '-screen 0 1440x700x24' '" RINGWRIGHT_E2E_SCRIPT "' '" +
                                 RINGWRIGHT_EXECUTABLE + "' '" RINGWRIGHT_SCREENSHOT "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
@@ -37,6 +37,13 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     const std::size_t slot = 4097 - 1;  // the first demo field
     EXPECT_EQ(after.substr(0, slot), before.substr(0, slot));
     EXPECT_EQ(after.substr(slot + fielddata::kWritableLength), before.substr(slot + fielddata::kWritableLength));
+
+    // The field as it was is kept once, and no journal is left.
+    const auto backups = dir / "data" / "Ringwright" / "backups" / "Longstopper.gob";
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(backups), {}), 1);
+    EXPECT_EQ(readBytes(std::filesystem::directory_iterator(backups)->path()),
+              before.substr(slot, fielddata::kWritableLength));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Longstopper.gob.ringwright-journal"));
 
     const auto reading = fielddata::readFieldText(after.substr(slot, fielddata::kSlotLength));
     ASSERT_FALSE(reading.failure);

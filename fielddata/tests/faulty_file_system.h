@@ -1,0 +1,93 @@
+#pragma once
+// The system's files with faults on call: a write that stops after some
+// bytes as on a full disk, a sync, removal or rename that is refused. A fault
+// strikes the n-th matching call on a path that ends in `pathPart`.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fielddata/file_system.h"
+
+namespace testing_support {
+
+using fielddata::Failure;
+using fielddata::NativeFile;
+using fielddata::Outcome;
+using fielddata::Status;
+namespace fs = std::filesystem;
+
+enum class Op { Create, Write, Sync, Remove, Replace, SyncFolder };
+
+struct Fault {
+    Op op;
+    std::string pathPart;
+    int occurrence = 1;
+    std::size_t bytesBeforeFailing = 0;  // of a write
+    int seen = 0;
+};
+
+class FaultyFileSystem : public fielddata::FileSystem {
+public:
+    std::vector<Fault> faults;
+    std::function<void()> onWriteFault;  // runs as a write fault strikes, once its bytes are written
+
+    Outcome<NativeFile> openExisting(const fs::path& path, bool forWriting) override {
+        return remember(path, real().openExisting(path, forWriting));
+    }
+    Outcome<NativeFile> createNew(const fs::path& path, bool* taken) override {
+        if (strikes(Op::Create, path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
+        return remember(path, real().createNew(path, taken));
+    }
+    Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) override {
+        if (Fault* fault = strikes(Op::Write, names_[file])) {
+            (void)real().writeAt(file, position, bytes.substr(0, fault->bytesBeforeFailing));
+            if (onWriteFault) onWriteFault();
+            return Failure{"No space left on device"};
+        }
+        return real().writeAt(file, position, bytes);
+    }
+    Outcome<std::string> readAt(NativeFile file, std::uint64_t position, std::size_t length) override {
+        return real().readAt(file, position, length);
+    }
+    Status sync(NativeFile file) override {
+        if (strikes(Op::Sync, names_[file])) return Failure{"Input/output error"};
+        return real().sync(file);
+    }
+    Status close(NativeFile file) override { return real().close(file); }
+    Status matchAccess(NativeFile file, const fs::path& model) override { return real().matchAccess(file, model); }
+    Status syncFolder(const fs::path& folder) override {
+        if (strikes(Op::SyncFolder, folder)) return Failure{"Cannot bring onto the disk the folder " + folder.string() + ": Input/output error."};
+        return real().syncFolder(folder);
+    }
+    Status replace(const fs::path& from, const fs::path& to) override {
+        if (strikes(Op::Replace, to)) return Failure{"Cannot replace " + to.string() + ": Permission denied."};
+        return real().replace(from, to);
+    }
+    Status remove(const fs::path& path) override {
+        if (strikes(Op::Remove, path)) return Failure{"Cannot remove " + path.string() + ": Permission denied."};
+        return real().remove(path);
+    }
+
+private:
+    static fielddata::FileSystem& real() { return fielddata::systemFileSystem(); }
+
+    Outcome<NativeFile> remember(const fs::path& path, Outcome<NativeFile> opened) {
+        if (opened) names_[opened.value()] = path;
+        return opened;
+    }
+
+    // Every matching fault counts the call; the first whose turn it is strikes.
+    Fault* strikes(Op op, const fs::path& path) {
+        Fault* struck = nullptr;
+        for (Fault& fault : faults) {
+            if (fault.op != op || !path.string().ends_with(fault.pathPart)) continue;
+            if (++fault.seen == fault.occurrence && !struck) struck = &fault;
+        }
+        return struck;
+    }
+
+    std::map<NativeFile, fs::path> names_;
+};
+
+}  // namespace testing_support
