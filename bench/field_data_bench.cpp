@@ -58,7 +58,7 @@ void BM_SlotReadAndWrite(benchmark::State& state) {
     const auto offset = fielddata::FieldOffset(std::min<std::uintmax_t>(length - 4096, 0x7FFFF000));
     const std::string block = fielddata::buildFieldText(sampleTexts());
     for (auto _ : state) {
-        if (!fielddata::writeFieldSlot({archive, offset}, block)) state.SkipWithError("write failed");
+        if (!fielddata::writeFieldSlot({archive, offset, {}, ""}, block)) state.SkipWithError("write failed");
         auto slot = fielddata::readFieldSlot(archive, offset);
         if (!slot) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(slot);

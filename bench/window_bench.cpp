@@ -8,24 +8,23 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/scripted_platform.h"
 #include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
-#include "frm_main.h"
-#include "frm_zoom.h"
-#include "ground_view.h"
+#include "platform/scripted_platform.h"
+#include "qt/ground_view.h"
+#include "qt/main_window.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using ringwright::frmMain;
+using ringwright::MainWindow;
 using ringwright::testing::ScriptedPlatform;
 
 struct Editor {
     ScriptedPlatform platform;
     fs::path folder = fs::temp_directory_path() / "ringwright-window-bench";
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 
     Editor() {
         fs::create_directories(folder);
@@ -38,8 +37,8 @@ struct Editor {
         std::ofstream(folder / "Field.txt", std::ios::binary) << "Bench,1\r\n";
         std::ofstream(folder / "a.gob", std::ios::binary) << archive;
         platform.settings["Longstopper/Tunebench/GOB"] = (folder / "a.gob").string();
-        window = std::make_unique<frmMain>(platform, folder);
-        window->Form_Load();
+        window = std::make_unique<MainWindow>(platform, folder);
+        window->core().Form_Load();
         window->show();
         QApplication::processEvents();
     }
@@ -48,7 +47,7 @@ struct Editor {
 void BM_LoadFieldIntoControls(benchmark::State& state) {
     Editor editor;
     for (auto _ : state) {
-        editor.window->cboFieldList_Click();
+        editor.window->core().cboFieldList_Click();
         QApplication::processEvents();
     }
 }
@@ -57,7 +56,7 @@ BENCHMARK(BM_LoadFieldIntoControls)->Unit(benchmark::kMicrosecond);
 void BM_KeyReleasePlacesAllMarkers(benchmark::State& state) {
     Editor editor;
     for (auto _ : state) {
-        editor.window->txtX_KeyUp(0);
+        editor.window->core().txtX_KeyUp(0, 0, 0);
         QApplication::processEvents();
     }
 }
@@ -81,9 +80,9 @@ BENCHMARK(BM_PointerMoveOnHeldMarker)->Unit(benchmark::kMicrosecond);
 
 void BM_UpdateFieldPosition(benchmark::State& state) {
     Editor editor;
-    editor.window->cmdZoom_Click();
+    editor.window->core().cmdZoom_Click();
     for (auto _ : state) {
-        editor.window->zoomWindow()->UpdateFieldPosition();
+        editor.window->core().zoom().UpdateFieldPosition();
         QApplication::processEvents();
     }
 }

@@ -50,21 +50,48 @@ std::optional<std::string> encodeCp1252(std::u32string_view text) {
     return bytes;
 }
 
-std::string utf8FromCp1252(std::string_view bytes) {
+std::string utf8FromCodePoints(std::u32string_view text) {
     std::string utf8;
-    for (char32_t c : decodeCp1252(bytes)) {
+    for (char32_t c : text) {
         if (c < 0x80) {
             utf8 += char(c);
         } else if (c < 0x800) {
             utf8 += char(0xC0 | (c >> 6));
             utf8 += char(0x80 | (c & 0x3F));
-        } else {
+        } else if (c < 0x10000) {
             utf8 += char(0xE0 | (c >> 12));
+            utf8 += char(0x80 | ((c >> 6) & 0x3F));
+            utf8 += char(0x80 | (c & 0x3F));
+        } else {
+            utf8 += char(0xF0 | (c >> 18));
+            utf8 += char(0x80 | ((c >> 12) & 0x3F));
             utf8 += char(0x80 | ((c >> 6) & 0x3F));
             utf8 += char(0x80 | (c & 0x3F));
         }
     }
     return utf8;
 }
+
+std::string utf8FromCp1252(std::string_view bytes) { return utf8FromCodePoints(decodeCp1252(bytes)); }
+
+std::u32string decodeUtf8(std::string_view utf8) {
+    std::u32string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        bool whole = length != 0 && i + length <= utf8.size();
+        for (std::size_t k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        text.push_back(whole ? c : U'\uFFFD');
+        i += whole ? length : 1;
+    }
+    return text;
+}
+
+std::optional<std::string> cp1252FromUtf8(std::string_view utf8) { return encodeCp1252(decodeUtf8(utf8)); }
 
 }  // namespace fielddata

@@ -16,7 +16,13 @@ std::optional<std::size_t> firstUnencodable(std::u32string_view text);
 // Bytes for text that firstUnencodable accepts; nullopt otherwise.
 std::optional<std::string> encodeCp1252(std::u32string_view text);
 
-// For messages, which are UTF-8 throughout.
+// Control texts and messages are UTF-8 throughout.
 std::string utf8FromCp1252(std::string_view bytes);
+std::string utf8FromCodePoints(std::u32string_view text);
+// A malformed sequence becomes U+FFFD, which has no Windows-1252 byte.
+std::u32string decodeUtf8(std::string_view utf8);
+
+// The bytes of a control's text, or nothing when a character has no byte.
+std::optional<std::string> cp1252FromUtf8(std::string_view utf8);
 
 }  // namespace fielddata

@@ -53,8 +53,12 @@ Status writeExchangeFile(const std::filesystem::path& target, std::string_view b
 
     const std::string bytes = paddedBlock(block);
     for (int attempt = 0; attempt < 100; ++attempt) {
+        // Built piece by piece: GCC 12 at -O3 mistakes "." + tag for an overlap.
+        std::string suffix = ".";
+        suffix += randomTag();
+        suffix += ".ringwright-tmp";
         auto temporary = file;
-        temporary += "." + randomTag() + ".ringwright-tmp";
+        temporary += suffix;
         bool taken = false;
         const auto written = createDurably(fs, temporary, bytes, replacing ? &file : nullptr, &taken);
         if (taken) continue;

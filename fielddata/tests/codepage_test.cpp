@@ -21,3 +21,13 @@ TEST(Codepage, CharactersWithoutAByteAreFoundAndRefused) {
     EXPECT_EQ(firstUnencodable(U"Caf\u00E9"), std::nullopt);
     EXPECT_EQ(utf8FromCp1252("Caf\xE9"), "Caf\xC3\xA9");
 }
+
+TEST(Codepage, ControlTextsCrossAsUtf8) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += char(b);
+    EXPECT_EQ(cp1252FromUtf8(utf8FromCp1252(all)), all);
+    EXPECT_EQ(decodeUtf8("a\xC5\x81\xF0\x9F\x8F\x8F"), U"a\u0141\U0001F3CF");
+    EXPECT_EQ(utf8FromCodePoints(U"\U0001F3CF"), "\xF0\x9F\x8F\x8F");
+    EXPECT_EQ(decodeUtf8("\xC5"), U"\uFFFD");  // cut short
+    EXPECT_EQ(cp1252FromUtf8("2\xC5\x81"), std::nullopt);
+}

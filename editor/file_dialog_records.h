@@ -1,0 +1,25 @@
+#pragma once
+// The three file dialogs of the editor: the archive chooser, Export and Import.
+#include <string>
+
+#include "editor/platform.h"
+
+namespace ringwright {
+
+constexpr unsigned kOpenFlags = dialogflag::kFileMustExist | dialogflag::kHideReadOnly;  // 0x1004
+constexpr unsigned kSaveFlags = dialogflag::kOverwritePrompt | dialogflag::kHideReadOnly;  // 0x6
+
+inline FileDialogRecord archiveChooserRecord(WindowHandle owner) {
+    return {"Longstopper GOB", "*.gob", "", "Select the file", kOpenFlags, owner};
+}
+
+inline FileDialogRecord exportRecord(const std::string& listName, WindowHandle owner) {
+    return {"Longstopper field", "*.opt", listName, "Select the file", kSaveFlags, owner};
+}
+
+// The description's trailing blank is the dialog's own.
+inline FileDialogRecord importRecord(const std::string& listName, WindowHandle owner) {
+    return {"Longstopper field(*.opt) ", "*.opt", listName, "Select the file", kOpenFlags, owner};
+}
+
+}  // namespace ringwright

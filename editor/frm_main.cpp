@@ -1,0 +1,70 @@
+// The main window's start-up, About and end. The field commands and the
+// ground view's handlers stand in their own files.
+#include "editor/frm_main.h"
+
+#include "fielddata/catalogue.h"
+#include "fielddata/codepage.h"
+#include "fielddata/field_text.h"
+
+namespace ringwright {
+
+frmMain::frmMain(MainView& view, Platform& platform, std::filesystem::path catalogueFolder)
+    : view_(view), platform_(platform), catalogueFolder_(std::move(catalogueFolder)), frmZoom_(*this) {}
+
+void frmMain::Form_Initialize() { platform_.initialiseCommonControls(); }
+
+int frmMain::say(const std::string& text, int style, const std::string& caption) {
+    return platform_.messageBox(text, style, caption);
+}
+
+std::filesystem::path frmMain::cataloguePath() const { return catalogueFolder_ / "Field.txt"; }
+
+bool frmMain::Form_Load() {
+    if (!fielddata::isPlainFile(cataloguePath())) {
+        say("Unable to find Field.txt", style::kCritical, "Error");
+        view_.endProgram(1);
+        return false;
+    }
+    const auto catalogue = readCatalogue();
+    if (!catalogue) {
+        view_.endProgram(1);
+        return false;
+    }
+    const fielddata::CatalogueListing listing = fielddata::listCatalogueNames(*catalogue);
+    for (const std::string& name : listing.names) view_.addListEntry(kCboFieldList, fielddata::utf8FromCp1252(name));
+    if (listing.problem) say(*listing.problem, style::kExclamation);
+
+    view_.setText(kTxtGOBFile, platform_.readSetting("Longstopper", "Tunebench", "GOB", ""));
+    const bool pathKnown = !view_.text(kTxtGOBFile).empty();
+    if (pathKnown) recoverUnfinishedSave();
+
+    // The lists are filled before the first field selects its animations.
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        for (const std::string_view name : fielddata::kAnimationNames) view_.addListEntry(cboAnim(i), std::string(name));
+
+    if (pathKnown) {
+        if (view_.listCount(kCboFieldList) > 0) {
+            view_.setListIndex(kCboFieldList, 0);
+            cboFieldList_Click();
+        } else if (!listing.problem) {
+            say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
+        }
+    }
+    return true;
+}
+
+void frmMain::Form_Unload() {
+    abandonDrag();
+    frmZoom_.abandonDrag();
+    view_.endProgram(0);
+}
+
+void frmMain::cmdAbout_Click() {
+    say("Longstopper Ringwright version 1 by the Ringwright developers\tringwright@example.org\r\n"
+        "\r\n"
+        "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\r\n"
+        "https://ringwright.example.org",
+        style::kInformation);
+}
+
+}  // namespace ringwright

@@ -1,0 +1,91 @@
+#pragma once
+// The editor's main window, as behaviour: every handler and operation under
+// its own name. The field being edited lives in the view's controls: the
+// boxes and lists of the nine fielder rows, the markers on the ground view,
+// the archive path in txtGOBFile and the last exchange file in lblFileName.
+// The window reaches its controls only through the view and the operating
+// system only through the platform.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/frm_zoom.h"
+#include "editor/platform.h"
+#include "editor/views.h"
+#include "fielddata/catalogue.h"
+
+namespace ringwright {
+
+inline constexpr char kTitle[] = "Ringwright";
+
+class frmMain {
+public:
+    // `catalogueFolder` is where Field.txt is looked for: the executable's folder.
+    frmMain(MainView& view, Platform& platform, std::filesystem::path catalogueFolder);
+
+    // Before any control exists.
+    void Form_Initialize();
+    // False when the program must end (no catalogue); the window is then never shown.
+    bool Form_Load();
+    // The window closes: the program ends, the zoom window with it, asking nothing.
+    void Form_Unload();
+
+    void SetFielderCoordinates(int Index);
+    void MoveFielderToCoordinates();
+
+    void cboFieldList_Click();
+    void cmdGOBFile_Click();
+    void cmdSave_Click();
+    void cmdExport_Click();
+    void cmdImport_Click();
+    void cmdAbout_Click();
+    void cmdZoom_Click();
+    void txtX_GotFocus(int Index);
+    void txtX_LostFocus(int Index);
+    void txtX_KeyUp(int Index, int KeyCode, int Shift);
+    void txtZ_GotFocus(int Index);
+    void txtZ_LostFocus(int Index);
+    void lblFielder_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void lblFielder_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void lblFielder_MouseUp(int Index, int Button, int Shift, float X, float Y);
+
+    // A drag that ends without its release (the window lost the pointer or
+    // the focus): the pointer goes free, the boxes get their normal colour,
+    // the marker and the texts stay.
+    void abandonDrag();
+
+    // The colours of fielder Index's boxes while its marker is held, here or
+    // in the zoom view, and after.
+    void showFielderHeld(int Index);
+    void showFielderFree(int Index);
+
+    frmZoom& zoom() { return frmZoom_; }
+    MainView& view() { return view_; }
+    Platform& platform() { return platform_; }
+    fielddata::FieldOffset currentFieldOffset() const { return CurrentFieldOffset; }
+
+private:
+    int say(const std::string& text, int style, const std::string& caption = kTitle);
+    std::filesystem::path archivePath() const;
+    std::filesystem::path cataloguePath() const;
+    std::optional<std::string> readCatalogue();
+    bool LookUpFieldOffset();
+    std::optional<std::string> ReadFieldSlot();
+    bool WriteFieldSlot(std::string_view block);
+    void recoverUnfinishedSave();
+    bool confirmSlotHoldsAField();
+    void ParseFieldText(std::string_view text);
+    std::optional<std::string> BuildFieldText();
+    std::string selectedListName() const;
+
+    MainView& view_;
+    Platform& platform_;
+    std::filesystem::path catalogueFolder_;
+    frmZoom frmZoom_;
+    fielddata::FieldOffset CurrentFieldOffset = 0;
+    float GrabOffsetX = 0, GrabOffsetY = 0;
+    std::optional<int> heldFielder_;
+};
+
+}  // namespace ringwright

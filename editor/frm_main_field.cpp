@@ -1,0 +1,200 @@
+// The field commands of the main window: choosing the archive, loading a
+// field from its slot, saving it back, and the exchange files. Bytes come in
+// and go out through fielddata; here they become control texts and back.
+#include "editor/file_dialog_records.h"
+#include "editor/frm_main.h"
+#include "fielddata/archive_slot.h"
+#include "fielddata/catalogue.h"
+#include "fielddata/codepage.h"
+#include "fielddata/exchange_file.h"
+#include "fielddata/field_text.h"
+#include "fielddata/save_journal.h"
+
+namespace ringwright {
+
+std::filesystem::path frmMain::archivePath() const { return fielddata::pathFromUtf8(view_.text(kTxtGOBFile)); }
+
+std::string frmMain::selectedListName() const {
+    const int selected = view_.listIndex(kCboFieldList);
+    return selected < 0 ? std::string() : view_.listEntry(kCboFieldList, selected);
+}
+
+std::optional<std::string> frmMain::readCatalogue() {
+    auto content = fielddata::readCatalogueFile(cataloguePath());
+    if (!content) {
+        say(content.reason(), style::kCritical);
+        return std::nullopt;
+    }
+    return std::move(content.value());
+}
+
+// Sets CurrentFieldOffset from the selected entry; a catalogue without a
+// matching record leaves it as it was. False when the catalogue failed.
+bool frmMain::LookUpFieldOffset() {
+    const auto catalogue = readCatalogue();
+    if (!catalogue) return false;
+    const auto found = fielddata::lookUpFieldOffset(*catalogue, view_.listIndex(kCboFieldList));
+    if (!found) {
+        say(found.reason(), style::kCritical);
+        return false;
+    }
+    if (found.value()) CurrentFieldOffset = *found.value();
+    return true;
+}
+
+std::optional<std::string> frmMain::ReadFieldSlot() {
+    auto slot = fielddata::readFieldSlot(archivePath(), CurrentFieldOffset);
+    if (!slot) {
+        say(slot.reason(), style::kCritical);
+        return std::nullopt;
+    }
+    return std::move(slot.value());
+}
+
+bool frmMain::WriteFieldSlot(std::string_view block) {
+    const fielddata::SlotSave save{archivePath(), CurrentFieldOffset, platform_.userDataFolder(), selectedListName()};
+    const auto written = fielddata::writeFieldSlot(save, block);
+    if (!written) say(written.reason(), style::kCritical);
+    return written.ok();
+}
+
+// A journal left by a save that never committed puts the slot back first,
+// so nothing is read from or written over a half-written slot.
+void frmMain::recoverUnfinishedSave() {
+    const auto recovery = fielddata::recoverUnfinishedSave(archivePath(), platform_.userDataFolder());
+    if (recovery.rolledBack)
+        say("A save into " + fielddata::quotedPath(archivePath()) + " did not finish. The field at byte " +
+                std::to_string(*recovery.rolledBack) + " has been put back as it was before that save.",
+            style::kInformation);
+    if (recovery.problem) say(*recovery.problem, style::kCritical);
+}
+
+// A slot that does not begin as every field does is most likely not a field
+// at all: the catalogue belongs to another archive. Writing there would
+// damage the game's archive, so it takes a second yes.
+bool frmMain::confirmSlotHoldsAField() {
+    const auto slot = fielddata::readFieldSlot(archivePath(), CurrentFieldOffset);
+    if (!slot) {
+        say(slot.reason(), style::kCritical);
+        return false;
+    }
+    if (slot.value().starts_with("BEGIN")) return true;
+    return say("The slot at byte " + std::to_string(CurrentFieldOffset) + " of " +
+                   fielddata::quotedPath(archivePath()) +
+                   " holds no field, so Field.txt may not fit this GOB file. Write the field there anyway?",
+               style::kYesNo | style::kExclamation | style::kDefaultButton2) == answer::kYes;
+}
+
+// Fills the boxes in the order the reader found them, so what was filled
+// before a failure stays; the markers follow only a complete read.
+void frmMain::ParseFieldText(std::string_view text) {
+    const fielddata::FieldTextReading reading = fielddata::readFieldText(text);
+    for (const fielddata::FilledBox& filled : reading.filled) {
+        const std::string shown = fielddata::utf8FromCp1252(filled.text);
+        const int i = filled.fielder;
+        switch (filled.box) {
+        case fielddata::FielderBox::X: view_.setText(txtX(i), shown); break;
+        case fielddata::FielderBox::Z: view_.setText(txtZ(i), shown); break;
+        case fielddata::FielderBox::Animation:
+            for (int entry = 0; entry < view_.listCount(cboAnim(i)); ++entry)
+                if (view_.listEntry(cboAnim(i), entry) == shown) view_.setListIndex(cboAnim(i), entry);
+            break;
+        case fielddata::FielderBox::Value: view_.setText(txtNum(i), shown); break;
+        }
+    }
+    if (reading.failure) {
+        say(*reading.failure, style::kCritical);
+        return;
+    }
+    MoveFielderToCoordinates();
+}
+
+// Texts go out unchanged, one byte per character; a character the game's
+// files cannot hold stops the writer before anything is written.
+std::optional<std::string> frmMain::BuildFieldText() {
+    fielddata::FieldTexts texts;
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const int animation = view_.listIndex(cboAnim(i));
+        const std::pair<const char*, std::string> boxes[] = {
+            {"X pos", view_.text(txtX(i))},
+            {"Z pos", view_.text(txtZ(i))},
+            {"Animation", animation < 0 ? std::string() : view_.listEntry(cboAnim(i), animation)},
+            {"Value", view_.text(txtNum(i))}};
+        std::string* targets[] = {&texts[i].x, &texts[i].z, &texts[i].animation, &texts[i].value};
+        for (int k = 0; k < 4; ++k) {
+            auto bytes = fielddata::cp1252FromUtf8(boxes[k].second);
+            if (!bytes) {
+                const std::u32string characters = fielddata::decodeUtf8(boxes[k].second);
+                const char32_t refused = characters[*fielddata::firstUnencodable(characters)];
+                say("The " + std::string(boxes[k].first) + " box of fielder " + std::to_string(i) +
+                        " holds the character \"" + fielddata::utf8FromCodePoints({&refused, 1}) +
+                        "\", which the game's files cannot hold. Nothing was written.",
+                    style::kCritical);
+                return std::nullopt;
+            }
+            *targets[k] = std::move(*bytes);
+        }
+    }
+    return fielddata::buildFieldText(texts);
+}
+
+void frmMain::cmdGOBFile_Click() {
+    const auto chosen = platform_.openFileDialog(archiveChooserRecord(view_.windowHandle({Control::frmMain})));
+    if (chosen) view_.setText(kTxtGOBFile, *chosen);
+}
+
+void frmMain::cboFieldList_Click() {
+    if (view_.text(kTxtGOBFile).empty()) {
+        say("Please select the GOB file", style::kCritical);
+        cmdGOBFile_Click();
+        return;
+    }
+    if (!LookUpFieldOffset()) return;
+    recoverUnfinishedSave();
+    const auto slot = ReadFieldSlot();
+    if (slot) ParseFieldText(*slot);
+}
+
+void frmMain::cmdSave_Click() {
+    if (say("Are you sure to save this field", style::kQuestion | style::kYesNo) != answer::kYes) return;
+    if (!LookUpFieldOffset()) return;
+    const auto block = BuildFieldText();
+    if (!block) return;
+    if (block->size() > fielddata::kWritableLength) {
+        say("File Size too long", style::kCritical);
+        return;
+    }
+    recoverUnfinishedSave();
+    if (!confirmSlotHoldsAField()) return;
+    if (WriteFieldSlot(*block)) say("saved", style::kInformation);
+}
+
+void frmMain::cmdExport_Click() {
+    const auto chosen =
+        platform_.saveFileDialog(exportRecord(selectedListName(), view_.windowHandle({Control::frmMain})));
+    if (!chosen) return;
+    view_.setText(kLblFileName, fielddata::withExchangeExtension(*chosen));
+    const auto block = BuildFieldText();
+    if (!block) return;
+    const auto written = fielddata::writeExchangeFile(fielddata::pathFromUtf8(view_.text(kLblFileName)), *block);
+    if (!written) {
+        say(written.reason(), style::kCritical);
+        return;
+    }
+    say("Exported to " + view_.text(kLblFileName), style::kInformation);
+}
+
+void frmMain::cmdImport_Click() {
+    const auto chosen =
+        platform_.openFileDialog(importRecord(selectedListName(), view_.windowHandle({Control::frmMain})));
+    if (!chosen) return;
+    const auto text = fielddata::readExchangeFile(fielddata::pathFromUtf8(*chosen));
+    if (!text) {
+        say(text.reason(), style::kCritical);
+        return;
+    }
+    view_.setText(kLblFileName, *chosen);
+    ParseFieldText(text.value());
+}
+
+}  // namespace ringwright

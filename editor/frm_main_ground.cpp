@@ -1,0 +1,91 @@
+// The ground view of the main window: markers placed from the coordinate
+// boxes and boxes written from the markers, the focus colours, dragging a
+// marker with the pointer confined, and the zoom window's refresh.
+#include "editor/frm_main.h"
+#include "editor/pointer_buttons.h"
+#include "fielddata/coordinates.h"
+#include "fielddata/field_text.h"
+
+namespace ringwright {
+
+void frmMain::SetFielderCoordinates(int Index) {
+    const TwipsPoint marker = view_.markerPosition(Index);
+    view_.setText(txtX(Index), fielddata::formatCoordinate(fielddata::viewToGame(marker.left)));
+    view_.setText(txtZ(Index), fielddata::formatCoordinate(fielddata::viewToGame(marker.top)));
+}
+
+void frmMain::MoveFielderToCoordinates() {
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        // A box that fails resets both boxes of the fielder to "1", so the
+        // check after it passes and the fielder stands at (1, 1).
+        const auto check = [&](ControlId box) {
+            const auto value = fielddata::parseCoordinate(view_.text(box));
+            if (!value) {
+                say(value.reason(), style::kCritical);
+                view_.setText(txtX(i), "1");
+                view_.setText(txtZ(i), "1");
+            }
+            if (!value || !fielddata::inCoordinateRange(value.value())) {
+                say("Fielder not in range", style::kCritical);
+                view_.setText(txtX(i), "1");
+                view_.setText(txtZ(i), "1");
+            }
+        };
+        check(txtX(i));
+        check(txtZ(i));
+        const double x = fielddata::parseCoordinate(view_.text(txtX(i))).value();
+        const double z = fielddata::parseCoordinate(view_.text(txtZ(i))).value();
+        view_.moveMarker(i, {fielddata::gameToView(x), fielddata::gameToView(z)});
+    }
+}
+
+void frmMain::txtX_GotFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kBlue); }
+void frmMain::txtX_LostFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kRed); }
+void frmMain::txtZ_GotFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kBlue); }
+void frmMain::txtZ_LostFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kRed); }
+
+// Any key, in any X box, places all nine markers afresh.
+void frmMain::txtX_KeyUp(int, int, int) { MoveFielderToCoordinates(); }
+
+void frmMain::showFielderHeld(int Index) {
+    view_.setBackColor(txtX(Index), colour::kYellow);
+    view_.setBackColor(txtZ(Index), colour::kGreen);
+}
+
+void frmMain::showFielderFree(int Index) {
+    view_.setBackColor(txtX(Index), colour::kWindowBackground);
+    view_.setBackColor(txtZ(Index), colour::kWindowBackground);
+}
+
+void frmMain::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
+    platform_.confinePointer(platform_.clientAreaOnScreen(view_.windowHandle({Control::Picture1})));
+    showFielderHeld(Index);
+    GrabOffsetX = X;
+    GrabOffsetY = Y;
+    heldFielder_ = Index;
+}
+
+void frmMain::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
+    if (Button != button::kLeft && Button != button::kRight) return;
+    view_.moveMarker(Index, followPointer(view_.markerPosition(Index), X, Y, GrabOffsetX, GrabOffsetY));
+}
+
+void frmMain::lblFielder_MouseUp(int Index, int, int, float, float) {
+    platform_.freePointer();
+    SetFielderCoordinates(Index);
+    showFielderFree(Index);
+    heldFielder_.reset();
+    // A hidden or closed zoom window is loaded, not shown, by a drop.
+    if (frmZoom_.loaded().isVisible()) frmZoom_.UpdateFieldPosition();
+}
+
+void frmMain::abandonDrag() {
+    if (!heldFielder_) return;
+    platform_.freePointer();
+    showFielderFree(*heldFielder_);
+    heldFielder_.reset();
+}
+
+void frmMain::cmdZoom_Click() { frmZoom_.UpdateFieldPosition(); }
+
+}  // namespace ringwright

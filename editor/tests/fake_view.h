@@ -1,0 +1,93 @@
+#pragma once
+// The two windows as a test plays them: every text, list, colour and marker
+// is a value the test reads and sets, and the zoom window is loaded,
+// shown and closed at the test's word.
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "editor/main_layout.h"
+#include "editor/views.h"
+#include "editor/zoom_layout.h"
+
+namespace ringwright {
+
+inline void PrintTo(const TwipsPoint& point, std::ostream* out) { *out << "(" << point.left << ", " << point.top << ")"; }
+
+}  // namespace ringwright
+
+namespace ringwright::testing {
+
+constexpr WindowHandle kMainHandle = 1, kGroundHandle = 2, kZoomHandle = 3;
+
+class FakeZoomView : public ZoomView {
+public:
+    std::array<TwipsPoint, 9> markers;
+    bool visible = false;
+    bool hasMainIcon = false;
+    std::optional<TwipsPoint> position;
+
+    FakeZoomView() {
+        for (int i = 0; i < 9; ++i)
+            markers[i] = {float(zoom_layout::kMarkerLeft), float(main_layout::kMarkerTops[i])};
+    }
+    TwipsPoint markerPosition(int i) const override { return markers.at(i); }
+    void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }
+    bool isVisible() const override { return visible; }
+    void show() override { visible = true; }
+    void moveTo(TwipsPoint screen) override { position = screen; }
+    void takeIconOfMainWindow() override { hasMainIcon = true; }
+    WindowHandle windowHandle() const override { return kZoomHandle; }
+};
+
+class FakeMainView : public MainView {
+public:
+    std::map<ControlId, std::string> texts;
+    std::map<ControlId, std::vector<std::string>> entries;
+    std::map<ControlId, int> selected;
+    std::map<ControlId, StoredColour> colours;
+    std::array<TwipsPoint, 9> markers;
+    TwipsPoint position{600, 450};
+    std::unique_ptr<FakeZoomView> zoom;  // reset() closes and unloads it
+    std::optional<int> exitStatus;
+
+    FakeMainView() {
+        for (int i = 0; i < 9; ++i) markers[i] = {float(main_layout::kMarkerLeft), float(main_layout::kMarkerTops[i])};
+    }
+
+    std::string text(ControlId box) const override { return texts.contains(box) ? texts.at(box) : ""; }
+    void setText(ControlId box, const std::string& text) override { texts[box] = text; }
+    void addListEntry(ControlId list, const std::string& entry) override { entries[list].push_back(entry); }
+    int listCount(ControlId list) const override { return entries.contains(list) ? int(entries.at(list).size()) : 0; }
+    std::string listEntry(ControlId list, int entry) const override { return entries.at(list).at(entry); }
+    int listIndex(ControlId list) const override { return selected.contains(list) ? selected.at(list) : -1; }
+    void setListIndex(ControlId list, int entry) override { selected[list] = entry; }
+    // The selected entry's text, as the writer takes it.
+    std::string listText(ControlId list) const {
+        return listIndex(list) < 0 ? "" : listEntry(list, listIndex(list));
+    }
+    void setBackColor(ControlId control, StoredColour colour) override { colours[control] = colour; }
+    // Boxes start in the window background colour, markers red.
+    StoredColour backColor(ControlId control) const {
+        if (colours.contains(control)) return colours.at(control);
+        return control.control == Control::lblFielder ? colour::kRed : colour::kWindowBackground;
+    }
+    TwipsPoint markerPosition(int i) const override { return markers.at(i); }
+    void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }
+    WindowHandle windowHandle(ControlId window) const override {
+        return window.control == Control::Picture1 ? kGroundHandle : kMainHandle;
+    }
+    TwipsPoint windowPosition() const override { return position; }
+    ZoomView* zoomWindow() override { return zoom.get(); }
+    ZoomView& loadZoomWindow() override {
+        zoom = std::make_unique<FakeZoomView>();
+        return *zoom;
+    }
+    void endProgram(int status) override { exitStatus = status; }
+};
+
+}  // namespace ringwright::testing

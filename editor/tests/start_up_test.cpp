@@ -1,0 +1,71 @@
+#include "editor_fixture.h"
+
+namespace ringwright::testing {
+namespace {
+
+TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
+    std::filesystem::create_directory(catalogue);  // a folder of that name counts as missing
+    platform.settings["Longstopper/Tunebench/GOB"] = archive.string();
+    window = std::make_unique<frmMain>(view, platform, dir.path());
+    window->Form_Initialize();
+    EXPECT_FALSE(window->Form_Load());
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{{"Unable to find Field.txt", 16, "Error"}}));
+    EXPECT_EQ(platform.commonControlsInitialised, 1);
+    EXPECT_EQ(view.exitStatus, 1);
+    EXPECT_EQ(view.text(kTxtGOBFile), "");  // the settings store is not read
+}
+
+TEST_F(EditorTest, WithoutStoredPathNothingIsLoaded) {
+    writeBytes(catalogue, "A,1\r\nA,2049\r\n\"B, c\",4097");  // equal names stay two entries
+    ASSERT_TRUE(start(false));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(view.entries[kCboFieldList], (std::vector<std::string>{"A", "A", "B, c"}));
+    EXPECT_EQ(view.listIndex(kCboFieldList), -1);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(view.entries[cboAnim(i)], (std::vector<std::string>{"Basic04b.anm", "Slip01.anm", "Close01.anm"}));
+        EXPECT_EQ(view.listIndex(cboAnim(i)), -1);
+        EXPECT_EQ(view.text(txtX(i)), "");
+        EXPECT_EQ(view.markers[i], (TwipsPoint{1320, float(main_layout::kMarkerTops[i])}));
+    }
+    EXPECT_EQ(view.exitStatus, std::nullopt);
+}
+
+TEST_F(EditorTest, StoredPathLoadsTheFirstFieldAndAnEmptyCatalogueSaysSo) {
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(view.listIndex(kCboFieldList), 0);
+    EXPECT_EQ(window->currentFieldOffset(), kFirstSlot);
+    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
+    EXPECT_EQ(view.text(txtZ(3)), "2.500000");
+    EXPECT_EQ(view.listText(cboAnim(4)), "Slip01.anm");
+    EXPECT_EQ(view.text(txtNum(8)), "18");
+    EXPECT_EQ(view.markers[0], (TwipsPoint{4500, 1500}));  // X = -4, Z = 4
+
+    view = FakeMainView{};
+    platform.messages.clear();
+    writeBytes(catalogue, "");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{
+                                     {"Field.txt lists no fields, so there is no field to load.", 48, "Ringwright"}}));
+    EXPECT_EQ(view.listIndex(kCboFieldList), -1);
+}
+
+TEST_F(EditorTest, AboutHasFourLinesAndClosingEndsTheProgram) {
+    ASSERT_TRUE(start(false));
+    window->cmdAbout_Click();
+    EXPECT_EQ(platform.messages,
+              (std::vector<ShownMessage>{
+                  {"Longstopper Ringwright version 1 by the Ringwright developers\tringwright@example.org\r\n\r\n"
+                   "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\r\n"
+                   "https://ringwright.example.org",
+                   64, "Ringwright"}}));
+
+    window->lblFielder_MouseDown(3, 1, 0, 10, 10);
+    window->Form_Unload();
+    EXPECT_EQ(view.exitStatus, 0);
+    EXPECT_FALSE(platform.confinements.back());  // the pointer goes free
+    EXPECT_EQ(platform.messages.size(), 1u);     // nothing is asked
+}
+
+}  // namespace
+}  // namespace ringwright::testing

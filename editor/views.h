@@ -1,0 +1,88 @@
+#pragma once
+// What the editor's behaviour asks of its two windows. A front end shows
+// what it is told and passes on what the player did; it decides nothing.
+// The field lives in the controls: the view holds the texts and the
+// markers' positions, and the behaviour reads them afresh every time.
+// Texts are UTF-8.
+#include <compare>
+#include <string>
+
+#include "editor/platform.h"
+#include "editor/stored_colour.h"
+#include "editor/twips.h"
+
+namespace ringwright {
+
+// The controls the behaviour reaches, by their names; arrays take the
+// fielder index.
+enum class Control {
+    frmMain, txtGOBFile, lblFileName, cboFieldList, txtX, txtZ, cboAnim, txtNum, lblFielder, Picture1
+};
+
+struct ControlId {
+    Control control;
+    int index = 0;
+    auto operator<=>(const ControlId&) const = default;
+};
+
+class ZoomView {
+public:
+    virtual ~ZoomView() = default;
+
+    virtual TwipsPoint markerPosition(int fielder) const = 0;
+    // Moves in one operation; the size stays.
+    virtual void moveMarker(int fielder, TwipsPoint where) = 0;
+    virtual bool isVisible() const = 0;
+    virtual void show() = 0;  // not modal
+    // Its outer top-left corner, in screen twips.
+    virtual void moveTo(TwipsPoint screen) = 0;
+    virtual void takeIconOfMainWindow() = 0;
+    // The window whose client area the pointer is confined to.
+    virtual WindowHandle windowHandle() const = 0;
+};
+
+class MainView {
+public:
+    virtual ~MainView() = default;
+
+    // txtGOBFile, lblFileName, txtX, txtZ and txtNum.
+    virtual std::string text(ControlId box) const = 0;
+    virtual void setText(ControlId box, const std::string& text) = 0;
+
+    // cboFieldList and cboAnim: drop-down lists. Setting the index raises no click.
+    virtual void addListEntry(ControlId list, const std::string& entry) = 0;
+    virtual int listCount(ControlId list) const = 0;
+    virtual std::string listEntry(ControlId list, int entry) const = 0;
+    virtual int listIndex(ControlId list) const = 0;  // -1 while none is selected
+    virtual void setListIndex(ControlId list, int entry) = 0;
+
+    // txtX, txtZ and lblFielder.
+    virtual void setBackColor(ControlId control, StoredColour colour) = 0;
+
+    // The markers on the ground view, Left and Top in twips.
+    virtual TwipsPoint markerPosition(int fielder) const = 0;
+    virtual void moveMarker(int fielder, TwipsPoint where) = 0;
+
+    // frmMain (owner of dialogs) and Picture1 (confines the pointer).
+    virtual WindowHandle windowHandle(ControlId window) const = 0;
+    // The main window's outer top-left corner, in screen twips.
+    virtual TwipsPoint windowPosition() const = 0;
+
+    // The zoom window: nothing while it is not loaded; loading makes it hidden.
+    virtual ZoomView* zoomWindow() = 0;
+    virtual ZoomView& loadZoomWindow() = 0;
+
+    // Closes both windows and ends the program with this exit status.
+    virtual void endProgram(int exitStatus) = 0;
+};
+
+inline ControlId txtX(int i) { return {Control::txtX, i}; }
+inline ControlId txtZ(int i) { return {Control::txtZ, i}; }
+inline ControlId cboAnim(int i) { return {Control::cboAnim, i}; }
+inline ControlId txtNum(int i) { return {Control::txtNum, i}; }
+inline ControlId lblFielder(int i) { return {Control::lblFielder, i}; }
+constexpr ControlId kTxtGOBFile{Control::txtGOBFile};
+constexpr ControlId kLblFileName{Control::lblFileName};
+constexpr ControlId kCboFieldList{Control::cboFieldList};
+
+}  // namespace ringwright

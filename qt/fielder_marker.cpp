@@ -1,0 +1,50 @@
+#include "qt/fielder_marker.h"
+
+#include <QMouseEvent>
+
+#include "editor/pointer_buttons.h"
+#include "qt/pixels.h"
+
+namespace ringwright {
+namespace {
+
+int buttonMask(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? button::kLeft : 0) | (buttons & Qt::RightButton ? button::kRight : 0) |
+           (buttons & Qt::MiddleButton ? button::kMiddle : 0);
+}
+
+}  // namespace
+
+int shiftMask(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? shift::kShift : 0) | (modifiers & Qt::ControlModifier ? shift::kCtrl : 0) |
+           (modifiers & Qt::AltModifier ? shift::kAlt : 0);
+}
+
+FielderMarker::FielderMarker(int index, QWidget* parent) : QLabel(QString::number(index), parent), index_(index) {
+    setAlignment(Qt::AlignCenter);
+    // Only the left and right buttons drag, but the middle one starts and
+    // ends a drag too, so every button's events are wanted.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void FielderMarker::moveTo(TwipsPoint where) {
+    position_ = where;
+    move(pixelsFromTwips(where));
+}
+
+void FielderMarker::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseDown(index_, buttonMask(event->button()), shiftMask(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void FielderMarker::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseMove(index_, buttonMask(event->buttons()), shiftMask(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void FielderMarker::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = twipsFromPixels(event->position());
+    emit mouseUp(index_, buttonMask(event->button()), shiftMask(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+}  // namespace ringwright

@@ -1,0 +1,191 @@
+// What the Qt front end itself does: the layout it builds from the table,
+// the order Qt tells events in, the button mask and positions it hands on,
+// the colours it shows, and its windows' kinds.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "fielddata/tests/temp_dir.h"
+#include "platform/qt_platform.h"
+#include "platform/qt_window_handle.h"
+#include "platform/scripted_platform.h"
+#include "qt/colours.h"
+#include "qt/ground_view.h"
+#include "qt/main_window.h"
+#include "qt/zoom_window.h"
+
+namespace ringwright::testing {
+namespace {
+
+using testing_support::TempDir;
+
+void send(QWidget* marker, QEvent::Type type, QPoint at, Qt::MouseButton changed, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), marker->mapToGlobal(QPointF(at)), changed, held, Qt::NoModifier);
+    QApplication::sendEvent(marker, &event);
+}
+
+class QtFrontEndTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<MainWindow> window;
+
+    // No stored archive path: nothing is loaded and every box is empty.
+    void SetUp() override {
+        testing_support::writeBytes(dir / "Field.txt", "Only,1\r\n");
+        platform.dataFolder = dir / "data";
+        window = std::make_unique<MainWindow>(platform, dir.path());
+        ASSERT_TRUE(window->core().Form_Load());
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+};
+
+TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
+    EXPECT_EQ(window->size(), QSize(696, 446));
+    EXPECT_EQ(window->txtGOBFile->geometry(), QRect(32, 2, 609, 19));
+    EXPECT_EQ(window->cmdGOBFile->geometry(), QRect(656, 0, 25, 22));
+    EXPECT_EQ(window->cboFieldList->geometry(), QRect(456, 32, 233, 21));
+    EXPECT_EQ(window->txtX[8]->geometry(), QRect(424, 336, 57, 20));
+    EXPECT_EQ(window->txtZ[0]->geometry(), QRect(488, 80, 57, 20));
+    EXPECT_EQ(window->cboAnim[1]->geometry(), QRect(552, 112, 65, 21));
+    EXPECT_EQ(window->txtNum[4]->geometry(), QRect(624, 208, 67, 20));
+    EXPECT_EQ(window->Label1[5 + 3]->geometry(), QRect(408, 176, 10, 16));
+    EXPECT_EQ(window->Picture1->geometry(), QRect(2, 32, 405, 405));
+    EXPECT_EQ(window->Picture1->clientArea()->geometry(), QRect(2, 2, 401, 401));
+    EXPECT_EQ(window->cmdZoom->geometry(), QRect(416, 368, 81, 33));
+    EXPECT_EQ(window->cmdAbout->geometry(), QRect(600, 384, 81, 33));
+    EXPECT_EQ(window->cmdExport->geometry(), QRect(512, 408, 81, 33));
+    EXPECT_EQ(window->lblFielder[2]->geometry(), QRect(88, 96, 10, 16));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window->cmdGOBFile->toolTip(), "Select GOB file");
+    EXPECT_TRUE(window->lblFileName->isHidden());
+    EXPECT_TRUE(QFontInfo(window->cmdGOBFile->font()).bold());  // three heavy dots, whatever face stands in
+}
+
+TEST_F(QtFrontEndTest, TabWalksTheWholeFocusChainAndEveryAccessKeyWorks) {
+    QList<QWidget*> chain{window->txtGOBFile, window->cmdGOBFile, window->cboFieldList};
+    for (int i = 0; i < 9; ++i) chain << window->txtX[i] << window->txtZ[i] << window->cboAnim[i] << window->txtNum[i];
+    chain << window->cmdZoom << window->cmdSave << window->cmdImport << window->cmdExport << window->Picture1
+          << window->cmdAbout << window->txtGOBFile;
+    EXPECT_EQ(focused(), chain[0]);
+    platform.messageAnswers = std::deque<int>(100, answer::kOk);  // a key release in an X box checks all nine
+    for (qsizetype k = 1; k < chain.size(); ++k) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), chain[k]) << k;
+    }
+
+    platform.messages.clear();
+    QTest::keyClick(focused(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(focused(), window->cboFieldList);
+    QTest::keyClick(focused(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(focused(), window->txtGOBFile);
+    platform.messageAnswers = {answer::kOk, answer::kNo};
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_S, Qt::Key_I, Qt::Key_E, Qt::Key_Z}) {
+        QTest::keyClick(focused(), key, Qt::AltModifier);
+        QTest::qWait(150);  // an access key presses the button after a short flash
+    }
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].style, 64);  // About
+    EXPECT_EQ(platform.messages[1], (ShownMessage{"Are you sure to save this field", 36, "Ringwright"}));
+    ASSERT_EQ(platform.dialogs.size(), 2u);
+    EXPECT_EQ(platform.dialogs[0].record.filterDescription, "Longstopper field(*.opt) ");
+    EXPECT_TRUE(platform.dialogs[1].save);
+    ASSERT_TRUE(window->zoom());
+    EXPECT_TRUE(window->zoom()->isVisible());
+}
+
+TEST_F(QtFrontEndTest, FocusLeavesBeforeItArrivesAndOnlyAKeyReleasePlaces) {
+    window->txtX[1]->setFocus();
+    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kBlue);
+    QTest::keyPress(window->txtX[1], Qt::Key_Tab);  // to txtZ(1); a press alone places nothing
+    EXPECT_EQ(focused(), window->txtZ[1]);
+    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kBlue);
+    EXPECT_TRUE(platform.messages.empty());
+    QTest::keyClick(window->txtZ[1], Qt::Key_Tab);  // Z boxes have no key handler
+    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kRed);
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.messageAnswers = std::deque<int>(18, answer::kOk);
+    QTest::keyRelease(window->txtX[0], Qt::Key_Shift);  // any key at all, empty boxes
+    EXPECT_EQ(platform.messages.size(), 18u);
+    EXPECT_EQ(window->txtX[8]->text(), "1");
+}
+
+TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
+    FielderMarker* marker = window->lblFielder[1];  // at (1320, 1080) twips: (88, 72) pixels
+    const QWidget* ground = window->Picture1->clientArea();
+    platform.clientAreas[handleOf(ground)] = clientAreaOnScreenOf(*ground);
+    send(marker, QEvent::MouseButtonPress, {2, 3}, Qt::MiddleButton, Qt::MiddleButton);
+    EXPECT_EQ(platform.confinements.back(), clientAreaOnScreenOf(*ground));
+    EXPECT_EQ(backColor(*window->txtX[1]), colour::kYellow);
+    EXPECT_EQ(window->txtX[1]->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(window->txtZ[1]->palette().color(QPalette::Base), QColor(0, 255, 0));
+    send(marker, QEvent::MouseMove, {12, 3}, Qt::NoButton, Qt::MiddleButton);
+    EXPECT_EQ(marker->position(), (TwipsPoint{1320, 1080}));
+    send(marker, QEvent::MouseMove, {12, 3}, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+    EXPECT_EQ(marker->position(), (TwipsPoint{1320, 1080}));
+    send(marker, QEvent::MouseMove, {12, -7}, Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(marker->position(), (TwipsPoint{1470, 930}));
+    EXPECT_EQ(marker->pos(), QPoint(98, 62));
+    send(marker, QEvent::MouseButtonRelease, {2, 3}, Qt::RightButton, Qt::NoButton);
+    EXPECT_FALSE(platform.confinements.back());
+    EXPECT_EQ(window->txtX[1]->text(), "4.080000");
+    EXPECT_EQ(window->txtZ[1]->text(), "5.520000");
+    EXPECT_EQ(window->txtX[1]->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    EXPECT_EQ(marker->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(marker->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+}
+
+TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
+    window->move(40, 30);
+    window->core().cmdZoom_Click();
+    ZoomWindow* zoom = window->zoom();
+    ASSERT_TRUE(zoom && zoom->isVisible());
+    EXPECT_EQ(zoom->windowTitle(), "Zoom View");
+    EXPECT_EQ(zoom->size(), QSize(394, 368));
+    EXPECT_EQ(zoom->pos(), window->pos());
+    EXPECT_EQ(zoom->parentWidget(), nullptr);
+    EXPECT_EQ(zoom->QWidget::windowHandle()->transientParent(), nullptr);
+    EXPECT_FALSE(zoom->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(zoom->lblFielder[0]->palette().color(QPalette::Window), QColor(0, 255, 255));
+    zoom->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->zoomWindow(), nullptr);
+}
+
+TEST(QtPlatformTest, MessagesKeepTheirLinesAsWritten) {
+    QtPlatform platform;
+    const std::string about = std::string(70, 'a') + "\tmail@example.org\r\n\r\nVisit\r\nhttps://example.org";
+    QString shown, title;
+    bool wraps = true, wholeLineShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        shown = label->text();
+        title = box->windowTitle();
+        wraps = label->wordWrap();
+        wholeLineShown = label->width() >= label->fontMetrics().horizontalAdvance(shown.section('\n', 0, 0));
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(platform.messageBox(about, 64, "Ringwright"), answer::kOk);
+    EXPECT_EQ(shown.toStdString(), std::string(70, 'a') + "\tmail@example.org\n\nVisit\nhttps://example.org");
+    EXPECT_EQ(title, "Ringwright");
+    EXPECT_FALSE(wraps);
+    EXPECT_TRUE(wholeLineShown);
+}
+
+}  // namespace
+}  // namespace ringwright::testing

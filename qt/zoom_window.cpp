@@ -1,0 +1,75 @@
+#include "qt/zoom_window.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "editor/main_layout.h"
+#include "editor/zoom_layout.h"
+#include "platform/qt_window_handle.h"
+#include "qt/colours.h"
+#include "qt/fonts.h"
+#include "qt/main_window.h"
+#include "qt/pixels.h"
+
+namespace ringwright {
+namespace zl = zoom_layout;
+
+ZoomWindow::ZoomWindow(MainWindow& main)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
+      main_(main) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Zoom View");
+    setFont(windowFont());
+    setFixedSize(pixelsFromTwips(zl::kClientWidth), pixelsFromTwips(zl::kClientHeight));
+    frmZoom& behaviour = main_.core().zoom();
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        auto* marker = new FielderMarker(i, this);
+        marker->setFont(markerFont());
+        setForeColor(*marker, colour::kWindowText);
+        setBackColor(*marker, colour::kCyan);
+        marker->resize(pixelsFromTwips(zl::kMarkerWidth), pixelsFromTwips(zl::kMarkerHeight));
+        marker->moveTo({float(zl::kMarkerLeft), float(main_layout::kMarkerTops[i])});
+        connect(marker, &FielderMarker::mouseDown, this,
+                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseDown(i, b, s, x, y); });
+        connect(marker, &FielderMarker::mouseMove, this,
+                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseMove(i, b, s, x, y); });
+        connect(marker, &FielderMarker::mouseUp, this,
+                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseUp(i, b, s, x, y); });
+        lblFielder[std::size_t(i)] = marker;
+    }
+    // Not transient for the main window: either can cover the other.
+    winId();
+    QWidget::windowHandle()->setTransientParent(nullptr);
+}
+
+TwipsPoint ZoomWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
+void ZoomWindow::moveMarker(int fielder, TwipsPoint where) { lblFielder.at(std::size_t(fielder))->moveTo(where); }
+bool ZoomWindow::isVisible() const { return QWidget::isVisible(); }
+
+void ZoomWindow::show() {
+    QWidget::show();
+    QWidget::windowHandle()->setTransientParent(nullptr);
+}
+
+void ZoomWindow::moveTo(TwipsPoint screen) { move(pixelsFromTwips(screen)); }
+void ZoomWindow::takeIconOfMainWindow() { setWindowIcon(main_.windowIcon()); }
+WindowHandle ZoomWindow::windowHandle() const { return handleOf(this); }
+
+void ZoomWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(pixelsFromTwips(zl::kLine1FromX), pixelsFromTwips(zl::kLine1FromY),
+                     pixelsFromTwips(zl::kLine1ToX), pixelsFromTwips(zl::kLine1ToY));
+    const QRect pitch = pixelsFromTwips(zl::kShape1);
+    painter.drawRect(pitch.adjusted(0, 0, -1, -1));
+}
+
+// A drag here ends when the window goes away or loses the focus.
+bool ZoomWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) main_.core().zoom().abandonDrag();
+    return QWidget::event(event);
+}
+
+}  // namespace ringwright

@@ -1,0 +1,39 @@
+#pragma once
+// The zoom window in Qt: its pitch, line and cyan markers, and its marker
+// events passed to the behaviour. A window of its own, neither owned by the
+// main window nor kept above it. Closing it unloads it.
+#include <QWidget>
+#include <array>
+
+#include "editor/views.h"
+#include "fielddata/field_text.h"
+#include "qt/fielder_marker.h"
+
+namespace ringwright {
+
+class MainWindow;
+
+class ZoomWindow : public QWidget, public ZoomView {
+    Q_OBJECT
+public:
+    explicit ZoomWindow(MainWindow& main);
+
+    TwipsPoint markerPosition(int fielder) const override;
+    void moveMarker(int fielder, TwipsPoint where) override;
+    bool isVisible() const override;
+    void show() override;
+    void moveTo(TwipsPoint screen) override;
+    void takeIconOfMainWindow() override;
+    WindowHandle windowHandle() const override;
+
+    std::array<FielderMarker*, fielddata::kFielderCount> lblFielder;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    MainWindow& main_;
+};
+
+}  // namespace ringwright
