@@ -24,7 +24,8 @@ ensure_packages() {
 
 # What every build needs; fonts so that a fresh machine shows text.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation)
-# The cross compilers and Wine for the check of the Windows platform layer;
-# Wine's recommendations would add a sound and printing stack it does not use.
-WINE_CHECK_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686-posix wine64 libxrender1 libxi6 libxrandr2 libxcursor1 libxfixes3 libxinerama1
-    libxcomposite1)
+# The cross compilers, Wine and its own faces for the Windows editor and its
+# checks; Wine's recommendations would add a sound and printing stack it
+# does not use.
+WINE_CHECK_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686-posix wine64 fonts-wine libxrender1 libxi6 libxrandr2
+    libxcursor1 libxfixes3 libxinerama1 libxcomposite1)

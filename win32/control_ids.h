@@ -1,0 +1,31 @@
+#pragma once
+// The child window identifiers of the Windows front end. The inspector that
+// the end-to-end tests run reads the controls by these identifiers.
+namespace ringwright::win32 {
+
+inline constexpr wchar_t kMainClass[] = L"RingwrightMain";
+inline constexpr wchar_t kZoomClass[] = L"RingwrightZoom";
+inline constexpr wchar_t kGroundClass[] = L"RingwrightGround";
+inline constexpr wchar_t kMarkerClass[] = L"RingwrightMarker";
+
+namespace id {
+constexpr int kLabel3 = 100;
+constexpr int kTxtGOBFile = 101;
+constexpr int kCmdGOBFile = 102;
+constexpr int kLblFileName = 103;
+constexpr int kCboFieldList = 104;
+constexpr int kLabel1 = 110;  // + 0 to 13
+constexpr int kTxtX = 200;    // + fielder index
+constexpr int kTxtZ = 210;
+constexpr int kCboAnim = 220;
+constexpr int kTxtNum = 230;
+constexpr int kPicture1 = 300;
+constexpr int kLblFielder = 310;  // children of Picture1, and of the zoom window
+constexpr int kCmdZoom = 400;
+constexpr int kCmdSave = 401;
+constexpr int kCmdAbout = 402;
+constexpr int kCmdImport = 403;
+constexpr int kCmdExport = 404;
+}  // namespace id
+
+}  // namespace ringwright::win32

@@ -1,0 +1,95 @@
+#include "win32/ground_window.h"
+
+#include "editor/main_layout.h"
+#include "win32/control_ids.h"
+#include "win32/picture.h"
+
+namespace ringwright::win32 {
+namespace {
+
+constexpr int kPictureTwips = 6000;  // 400 pixels at 96 DPI
+
+struct Ground {
+    Scale scale;
+    HBITMAP picture = nullptr;
+};
+
+Ground* groundOf(HWND window) { return reinterpret_cast<Ground*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+void onPaint(HWND window, const Ground& ground) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    if (ground.picture) {
+        const HDC source = CreateCompatibleDC(dc);
+        const HGDIOBJ old = SelectObject(source, ground.picture);
+        const int side = ground.scale.pixels(kPictureTwips);
+        BitBlt(dc, 0, 0, side, side, source, 0, 0, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    }
+    const HPEN dashed = CreatePen(PS_DASH, 1, RGB(0, 0, 0));
+    const HGDIOBJ oldPen = SelectObject(dc, dashed);
+    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    const RECT circle = ground.scale.pixels(main_layout::kShape1);
+    Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(dashed);
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Ground* ground = groundOf(window);
+    switch (message) {
+    case WM_PAINT:
+        if (ground) onPaint(window, *ground);
+        return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_NCDESTROY:
+        if (ground) {
+            if (ground->picture) DeleteObject(ground->picture);
+            delete ground;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        }
+        return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void GroundWindow::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = groundProcedure;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.lpszClassName = kGroundClass;
+    RegisterClassExW(&type);
+}
+
+HWND GroundWindow::create(HWND parent, int id, const Scale& scale) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    const HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, kGroundClass, L"",
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                                        reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(kPictureTwips))}));
+    return window;
+}
+
+void GroundWindow::rescale(HWND ground, const Scale& scale) {
+    Ground& state = *groundOf(ground);
+    if (scale.dpi() == state.scale.dpi()) return;
+    state.scale = scale;
+    if (state.picture) DeleteObject(state.picture);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(ground, GWLP_HINSTANCE));
+    state.picture = loadGroundPicture(instance, scale.pixels(kPictureTwips));
+    InvalidateRect(ground, nullptr, TRUE);
+}
+
+}  // namespace ringwright::win32

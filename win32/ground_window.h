@@ -1,0 +1,19 @@
+#pragma once
+// Picture1: the ground picture in a sunken border, with the broken-line
+// circle Shape1 of four game units around the game origin. The markers are
+// its children; its client area's top-left corner is the twips origin.
+#include <windows.h>
+
+#include "win32/scale.h"
+
+namespace ringwright::win32 {
+
+class GroundWindow {
+public:
+    static void registerClass(HINSTANCE instance);
+    static HWND create(HWND parent, int id, const Scale& scale);
+    // At another DPI the picture is scaled afresh.
+    static void rescale(HWND ground, const Scale& scale);
+};
+
+}  // namespace ringwright::win32

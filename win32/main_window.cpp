@@ -1,0 +1,364 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "editor/main_layout.h"
+#include "platform/win32/ansi_text.h"
+#include "win32/colours.h"
+#include "win32/control_ids.h"
+#include "win32/ground_window.h"
+#include "win32/zoom_window.h"
+
+namespace ringwright::win32 {
+namespace ml = main_layout;
+namespace {
+
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+constexpr DWORD kBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
+constexpr int kDroppedListPixels = 120;  // below the selection field, when open
+
+MainWindow* windowOf(HWND window) { return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+std::wstring textOf(HWND window) {
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
+int shiftState() {
+    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+// The window's size for its client area at this DPI.
+SIZE outerSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
+    RECT area{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectExForDpi(&area, style, FALSE, exStyle, dpi);
+    return {area.right - area.left, area.bottom - area.top};
+}
+
+}  // namespace
+
+UINT dpiOf(HWND window) {
+    const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
+    return dpi ? dpi : 96;
+}
+
+void MainWindow::registerClasses(HINSTANCE instance) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hIcon = LoadIconW(instance, L"IDI_ICON1");
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    type.lpszClassName = kMainClass;
+    RegisterClassExW(&type);
+    GroundWindow::registerClass(instance);
+    MarkerWindow::registerClass(instance);
+    ZoomWindow::registerClass(instance);
+}
+
+MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::path catalogueFolder)
+    : instance_(instance), core_(*this, platform, std::move(catalogueFolder)) {
+    core_.Form_Initialize();
+    CreateWindowExW(kMainExStyle, kMainClass, L"Ringwright", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                    nullptr, instance, this);
+}
+
+MainWindow::~MainWindow() {
+    zoom_.reset();
+    if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    MainWindow* self = windowOf(window);
+    return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        scale_ = Scale(dpiOf(window_));
+        createControls();
+        layOut();
+        return 0;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam)); return 0;
+    case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_NEXTDLGCTL: onNextControl(wParam, LOWORD(lParam) != 0); return 0;
+    case WM_CLOSE: core_.Form_Unload(); return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+HWND MainWindow::add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
+                     DWORD exStyle) {
+    const HWND control = CreateWindowExW(exStyle, type, text, style, 0, 0, 0, 0, window_,
+                                         reinterpret_cast<HMENU>(INT_PTR(id)), instance_, nullptr);
+    placed_.push_back({control, where});
+    return control;
+}
+
+// Made in the focus order; a label stands just before the control its
+// access key leads to.
+void MainWindow::createControls() {
+    fonts_ = std::make_unique<Fonts>(scale_);
+    add(L"STATIC", L"&GOB", kLabel, id::kLabel3, ml::kLabel3);
+    txtGOBFile_ = add(L"EDIT", L"", kBox, id::kTxtGOBFile, ml::kTxtGOBFile, WS_EX_CLIENTEDGE);
+    cmdGOBFile_ = add(L"BUTTON", L"...", kButton, id::kCmdGOBFile, ml::kCmdGOBFile);
+    lblFileName_ = add(L"STATIC", L"", kLabel & ~WS_VISIBLE, id::kLblFileName, ml::kLblFileName);
+    backColours_[lblFileName_] = colour::kPaleBlue;
+    label1_[4] = add(L"STATIC", L"&List", kLabel, id::kLabel1 + 4, ml::kListLabel);
+    cboFieldList_ = add(WC_COMBOBOXW, L"", kList, id::kCboFieldList, ml::kCboFieldList);
+    const wchar_t* headings[] = {L"X pos", L"Z pos", L"Animation", L"Value"};
+    const TwipsRect headingPlaces[] = {ml::kXPosLabel, ml::kZPosLabel, ml::kAnimationLabel, ml::kValueLabel};
+    for (int k = 0; k < 4; ++k) label1_[std::size_t(k)] = add(L"STATIC", headings[k], kLabel, id::kLabel1 + k, headingPlaces[k]);
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const auto at = std::size_t(i);
+        label1_[5 + at] = add(L"STATIC", std::to_wstring(i).c_str(), kLabel, id::kLabel1 + 5 + i, ml::rowDigit(i));
+        txtX_[at] = add(L"EDIT", L"", kBox, id::kTxtX + i, ml::txtX(i), WS_EX_CLIENTEDGE);
+        txtZ_[at] = add(L"EDIT", L"", kBox, id::kTxtZ + i, ml::txtZ(i), WS_EX_CLIENTEDGE);
+        cboAnim_[at] = add(WC_COMBOBOXW, L"", kList, id::kCboAnim + i, ml::cboAnim(i));
+        txtNum_[at] = add(L"EDIT", L"", kBox, id::kTxtNum + i, ml::txtNum(i), WS_EX_CLIENTEDGE);
+        SetWindowSubclass(txtX_[at], xBoxProcedure, UINT_PTR(i), reinterpret_cast<DWORD_PTR>(this));
+    }
+    add(L"BUTTON", L"&Zoom", kButton, id::kCmdZoom, ml::kCmdZoom);
+    add(L"BUTTON", L"&Save", kButton, id::kCmdSave, ml::kCmdSave);
+    add(L"BUTTON", L"&Import", kButton, id::kCmdImport, ml::kCmdImport);
+    add(L"BUTTON", L"&Export", kButton, id::kCmdExport, ml::kCmdExport);
+    picture1_ = GroundWindow::create(window_, id::kPicture1, scale_);
+    placed_.push_back({picture1_, ml::kPicture1});
+    add(L"BUTTON", L"&About", kButton, id::kCmdAbout, ml::kCmdAbout);
+
+    const MarkerLook look{colour::kWhite, colour::kRed, fonts_->marker(), ml::kMarkerWidth, ml::kMarkerHeight};
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        lblFielder_[std::size_t(i)] = MarkerWindow::create(picture1_, id::kLblFielder + i, i, look, *this, scale_);
+        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(ml::kMarkerLeft), float(ml::kMarkerTops[i])});
+    }
+
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr,
+                               instance_, nullptr);
+    TOOLINFOW tip{};
+    tip.cbSize = sizeof tip;
+    tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tip.hwnd = window_;
+    tip.uId = reinterpret_cast<UINT_PTR>(cmdGOBFile_);
+    tip.lpszText = const_cast<wchar_t*>(L"Select GOB file");
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
+}
+
+// Every control from its twips at the window's DPI, with its font.
+void MainWindow::layOut() {
+    const SIZE outer = outerSize(scale_.pixels(ml::kClientWidth), scale_.pixels(ml::kClientHeight), kMainStyle,
+                                 kMainExStyle, scale_.dpi());
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& [control, where] : placed_) {
+        RECT at = scale_.pixels(where);
+        wchar_t type[32] = {};
+        GetClassNameW(control, type, 32);
+        const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
+        HFONT font = fonts_->window();
+        if (control == cmdGOBFile_) font = fonts_->dots();
+        for (std::size_t i = 5; i < label1_.size(); ++i)
+            if (control == label1_[i]) font = fonts_->marker();
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        // A list's height holds its dropped part; its field keeps the table's height.
+        const int height = at.bottom - at.top;
+        SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, list ? height + kDroppedListPixels : height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
+    }
+    GroundWindow::rescale(picture1_, scale_);
+    for (HWND marker : lblFielder_) MarkerWindow::rescale(marker, fonts_->marker(), scale_);
+}
+
+void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+    scale_ = Scale(dpi);
+    fonts_ = std::make_unique<Fonts>(scale_);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut();
+}
+
+void MainWindow::showCentred() {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    SetFocus(txtGOBFile_);
+}
+
+bool MainWindow::isDialogMessage(MSG& message) {
+    if (zoom_ && zoom_->alive() && IsDialogMessageW(zoom_->handle(), &message)) return true;
+    return window_ && IsDialogMessageW(window_, &message);
+}
+
+// As a dialog does: the control that had the focus when a message box or
+// the zoom window took over gets it back.
+void MainWindow::onActivate(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        return;
+    }
+    SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : txtGOBFile_);
+}
+
+// The access key of a label: the keyboard moves on to the control after it.
+void MainWindow::onNextControl(WPARAM which, bool isHandle) {
+    const HWND next = isHandle ? reinterpret_cast<HWND>(which) : GetNextDlgTabItem(window_, GetFocus(), which != 0);
+    if (next) SetFocus(next);
+}
+
+void MainWindow::onCommand(int id, int code) {
+    const auto fielderOf = [id](int first) { return id - first; };
+    if (id >= id::kTxtX && id < id::kTxtX + fielddata::kFielderCount) {
+        if (code == EN_SETFOCUS) core_.txtX_GotFocus(fielderOf(id::kTxtX));
+        if (code == EN_KILLFOCUS) core_.txtX_LostFocus(fielderOf(id::kTxtX));
+        return;
+    }
+    if (id >= id::kTxtZ && id < id::kTxtZ + fielddata::kFielderCount) {
+        if (code == EN_SETFOCUS) core_.txtZ_GotFocus(fielderOf(id::kTxtZ));
+        if (code == EN_KILLFOCUS) core_.txtZ_LostFocus(fielderOf(id::kTxtZ));
+        return;
+    }
+    if (id == id::kCboFieldList && code == CBN_SELCHANGE) return core_.cboFieldList_Click();
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case id::kCmdGOBFile: return core_.cmdGOBFile_Click();
+    case id::kCmdSave: return core_.cmdSave_Click();
+    case id::kCmdExport: return core_.cmdExport_Click();
+    case id::kCmdImport: return core_.cmdImport_Click();
+    case id::kCmdAbout: return core_.cmdAbout_Click();
+    case id::kCmdZoom: return core_.cmdZoom_Click();
+    default: return;
+    }
+}
+
+// Boxes and labels show their stored colours; every label stands on the
+// window's own face.
+LRESULT MainWindow::onControlColour(HDC dc, HWND control) {
+    const auto found = backColours_.find(control);
+    wchar_t type[16] = {};
+    GetClassNameW(control, type, 16);
+    const bool label = lstrcmpiW(type, L"STATIC") == 0;
+    const StoredColour back = found != backColours_.end() ? found->second
+                              : label                     ? StoredColour(0x80000000u | COLOR_BTNFACE)
+                                                          : colour::kWindowBackground;
+    SetTextColor(dc, colorRefOf(colour::kWindowText));
+    SetBkColor(dc, colorRefOf(back));
+    return reinterpret_cast<LRESULT>(brushOf(back));
+}
+
+// Every key let go in an X box, whatever it is, places the markers afresh.
+LRESULT CALLBACK MainWindow::xBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                           DWORD_PTR self) {
+    if (message == WM_KEYUP || message == WM_SYSKEYUP)
+        reinterpret_cast<MainWindow*>(self)->core_.txtX_KeyUp(int(index), int(wParam), shiftState());
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(box, xBoxProcedure, index);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+void MainWindow::markerDown(int i, int b, int s, float x, float y) { core_.lblFielder_MouseDown(i, b, s, x, y); }
+void MainWindow::markerMove(int i, int b, int s, float x, float y) { core_.lblFielder_MouseMove(i, b, s, x, y); }
+void MainWindow::markerUp(int i, int b, int s, float x, float y) { core_.lblFielder_MouseUp(i, b, s, x, y); }
+void MainWindow::markerLost() { core_.abandonDrag(); }
+
+HWND MainWindow::control(ControlId id) const {
+    const auto i = std::size_t(id.index);
+    switch (id.control) {
+    case Control::frmMain: return window_;
+    case Control::txtGOBFile: return txtGOBFile_;
+    case Control::lblFileName: return lblFileName_;
+    case Control::cboFieldList: return cboFieldList_;
+    case Control::txtX: return txtX_.at(i);
+    case Control::txtZ: return txtZ_.at(i);
+    case Control::cboAnim: return cboAnim_.at(i);
+    case Control::txtNum: return txtNum_.at(i);
+    case Control::lblFielder: return lblFielder_.at(i);
+    case Control::Picture1: return picture1_;
+    }
+    return nullptr;
+}
+
+std::string MainWindow::text(ControlId box) const { return utf8FromWide(textOf(control(box))); }
+void MainWindow::setText(ControlId box, const std::string& text) {
+    SetWindowTextW(control(box), wideFromUtf8(text).c_str());
+}
+
+void MainWindow::addListEntry(ControlId list, const std::string& entry) {
+    SendMessageW(control(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideFromUtf8(entry).c_str()));
+}
+
+int MainWindow::listCount(ControlId list) const { return int(SendMessageW(control(list), CB_GETCOUNT, 0, 0)); }
+
+std::string MainWindow::listEntry(ControlId list, int entry) const {
+    const HWND box = control(list);
+    std::wstring text(std::size_t(SendMessageW(box, CB_GETLBTEXTLEN, WPARAM(entry), 0)) + 1, L'\0');
+    text.resize(std::size_t(SendMessageW(box, CB_GETLBTEXT, WPARAM(entry), reinterpret_cast<LPARAM>(text.data()))));
+    return utf8FromWide(text);
+}
+
+int MainWindow::listIndex(ControlId list) const { return int(SendMessageW(control(list), CB_GETCURSEL, 0, 0)); }
+void MainWindow::setListIndex(ControlId list, int entry) { SendMessageW(control(list), CB_SETCURSEL, WPARAM(entry), 0); }
+
+void MainWindow::setBackColor(ControlId id, StoredColour colour) {
+    if (id.control == Control::lblFielder) return MarkerWindow::setBackColor(control(id), colour);
+    backColours_[control(id)] = colour;
+    InvalidateRect(control(id), nullptr, TRUE);
+}
+
+TwipsPoint MainWindow::markerPosition(int fielder) const { return MarkerWindow::position(lblFielder_.at(std::size_t(fielder))); }
+void MainWindow::moveMarker(int fielder, TwipsPoint where) { MarkerWindow::moveTo(lblFielder_.at(std::size_t(fielder)), where); }
+
+WindowHandle MainWindow::windowHandle(ControlId window) const {
+    return reinterpret_cast<WindowHandle>(window.control == Control::Picture1 ? picture1_ : window_);
+}
+
+TwipsPoint MainWindow::windowPosition() const {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    return {scale_.twips(outer.left), scale_.twips(outer.top)};
+}
+
+// A zoom window the player closed is gone; the next use loads a new one.
+ZoomView* MainWindow::zoomWindow() {
+    if (zoom_ && !zoom_->alive()) zoom_.reset();
+    return zoom_.get();
+}
+
+ZoomView& MainWindow::loadZoomWindow() {
+    zoom_ = std::make_unique<ZoomWindow>(*this, instance_);
+    return *zoom_;
+}
+
+void MainWindow::endProgram(int exitStatus) {
+    zoom_.reset();
+    if (window_) DestroyWindow(window_);
+    PostQuitMessage(exitStatus);
+}
+
+}  // namespace ringwright::win32

@@ -1,0 +1,94 @@
+#pragma once
+// frmMain in plain Win32: real controls made from the twips table in the
+// focus order, their fonts and colours, and each window message handed to
+// its handler in the behaviour. One window procedure dispatches to small
+// named handlers; the window's state is this object, reached from the
+// window's user data.
+#include <windows.h>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "editor/frm_main.h"
+#include "editor/views.h"
+#include "fielddata/field_text.h"
+#include "win32/fonts.h"
+#include "win32/marker_window.h"
+#include "win32/scale.h"
+
+namespace ringwright::win32 {
+
+class ZoomWindow;
+
+class MainWindow final : public MainView, private MarkerEvents {
+public:
+    static void registerClasses(HINSTANCE instance);
+
+    MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::path catalogueFolder);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    frmMain& core() { return core_; }
+    HWND handle() const { return window_; }
+    // Shows the window at the centre of its monitor's work area.
+    void showCentred();
+    // Tab, the arrow keys and the Alt keys of either window.
+    bool isDialogMessage(MSG& message);
+
+    std::string text(ControlId box) const override;
+    void setText(ControlId box, const std::string& text) override;
+    void addListEntry(ControlId list, const std::string& entry) override;
+    int listCount(ControlId list) const override;
+    std::string listEntry(ControlId list, int entry) const override;
+    int listIndex(ControlId list) const override;
+    void setListIndex(ControlId list, int entry) override;
+    void setBackColor(ControlId control, StoredColour colour) override;
+    TwipsPoint markerPosition(int fielder) const override;
+    void moveMarker(int fielder, TwipsPoint where) override;
+    WindowHandle windowHandle(ControlId window) const override;
+    TwipsPoint windowPosition() const override;
+    ZoomView* zoomWindow() override;
+    ZoomView& loadZoomWindow() override;
+    void endProgram(int exitStatus) override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK xBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                          DWORD_PTR self);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    HWND add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
+             DWORD exStyle = 0);
+    void layOut();
+    void onActivate(bool active);
+    void onNextControl(WPARAM which, bool isHandle);
+    void onCommand(int id, int code);
+    LRESULT onControlColour(HDC dc, HWND control);
+    void onDpiChanged(UINT dpi, const RECT& suggested);
+
+    void markerDown(int index, int button, int shift, float x, float y) override;
+    void markerMove(int index, int button, int shift, float x, float y) override;
+    void markerUp(int index, int button, int shift, float x, float y) override;
+    void markerLost() override;
+
+    HWND control(ControlId id) const;
+
+    HINSTANCE instance_;
+    frmMain core_;
+    HWND window_ = nullptr;
+    Scale scale_;
+    std::unique_ptr<Fonts> fonts_;
+    std::vector<std::pair<HWND, TwipsRect>> placed_;
+    std::map<HWND, StoredColour> backColours_;
+    HWND txtGOBFile_ = nullptr, lblFileName_ = nullptr, cboFieldList_ = nullptr, picture1_ = nullptr;
+    HWND cmdGOBFile_ = nullptr, tooltip_ = nullptr, lastFocus_ = nullptr;
+    std::array<HWND, 14> label1_{};
+    std::array<HWND, fielddata::kFielderCount> txtX_{}, txtZ_{}, cboAnim_{}, txtNum_{}, lblFielder_{};
+    std::unique_ptr<ZoomWindow> zoom_;
+};
+
+}  // namespace ringwright::win32

@@ -1,0 +1,145 @@
+#include "win32/marker_window.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "editor/pointer_buttons.h"
+#include "win32/colours.h"
+#include "win32/control_ids.h"
+
+namespace ringwright::win32 {
+namespace {
+
+struct Marker {
+    int index;
+    MarkerLook look;
+    MarkerEvents* events;
+    Scale scale;
+    TwipsPoint position;
+    bool held = false;
+};
+
+Marker* markerOf(HWND window) { return reinterpret_cast<Marker*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+
+int heldButtons(WPARAM keys) {
+    return (keys & MK_LBUTTON ? button::kLeft : 0) | (keys & MK_RBUTTON ? button::kRight : 0) |
+           (keys & MK_MBUTTON ? button::kMiddle : 0);
+}
+
+int shiftState(WPARAM keys) {
+    return (keys & MK_SHIFT ? shift::kShift : 0) | (keys & MK_CONTROL ? shift::kCtrl : 0) |
+           (GetKeyState(VK_MENU) < 0 ? shift::kAlt : 0);
+}
+
+void onPaint(HWND window, const Marker& marker) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(dc, &area, brushOf(marker.look.back));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorRefOf(marker.look.fore));
+    const HGDIOBJ old = SelectObject(dc, marker.look.font);
+    const std::wstring digit = std::to_wstring(marker.index);
+    DrawTextW(dc, digit.c_str(), int(digit.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    SelectObject(dc, old);
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Marker* marker = markerOf(window);
+    if (!marker) return DefWindowProcW(window, message, wParam, lParam);
+    const float x = marker->scale.twips(GET_X_LPARAM(lParam));
+    const float y = marker->scale.twips(GET_Y_LPARAM(lParam));
+    switch (message) {
+    case WM_PAINT: onPaint(window, *marker); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        const int changed = message == WM_LBUTTONDOWN ? button::kLeft
+                            : message == WM_RBUTTONDOWN ? button::kRight
+                                                        : button::kMiddle;
+        marker->held = true;
+        SetCapture(window);
+        marker->events->markerDown(marker->index, changed, shiftState(wParam), x, y);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        marker->events->markerMove(marker->index, heldButtons(wParam), shiftState(wParam), x, y);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const int changed = message == WM_LBUTTONUP ? button::kLeft
+                            : message == WM_RBUTTONUP ? button::kRight
+                                                      : button::kMiddle;
+        // The pointer stays with the marker until every button is let go.
+        if (heldButtons(wParam) == 0) {
+            marker->held = false;
+            ReleaseCapture();
+        }
+        marker->events->markerUp(marker->index, changed, shiftState(wParam), x, y);
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        if (marker->held) {
+            marker->held = false;
+            marker->events->markerLost();
+        }
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete marker;
+        return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void MarkerWindow::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = markerProcedure;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.lpszClassName = kMarkerClass;
+    RegisterClassExW(&type);
+}
+
+HWND MarkerWindow::create(HWND parent, int id, int index, const MarkerLook& look, MarkerEvents& events,
+                          const Scale& scale) {
+    const HWND window = CreateWindowExW(0, kMarkerClass, std::to_wstring(index).c_str(),
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, scale.pixels(look.width),
+                                        scale.pixels(look.height), parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                                        nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Marker{index, look, &events, scale, {}}));
+    return window;
+}
+
+TwipsPoint MarkerWindow::position(HWND marker) { return markerOf(marker)->position; }
+
+void MarkerWindow::moveTo(HWND marker, TwipsPoint where) {
+    Marker& state = *markerOf(marker);
+    state.position = where;
+    const POINT at = state.scale.pixels(where);
+    SetWindowPos(marker, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MarkerWindow::setBackColor(HWND marker, StoredColour colour) {
+    markerOf(marker)->look.back = colour;
+    InvalidateRect(marker, nullptr, TRUE);
+}
+
+void MarkerWindow::rescale(HWND marker, HFONT font, const Scale& scale) {
+    Marker& state = *markerOf(marker);
+    state.look.font = font;
+    state.scale = scale;
+    const POINT at = scale.pixels(state.position);
+    SetWindowPos(marker, nullptr, at.x, at.y, scale.pixels(state.look.width), scale.pixels(state.look.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace ringwright::win32

@@ -1,0 +1,354 @@
+// The Windows editor from the unpacked download, under Wine on Xvfb:
+// xdotool plays the player, the inspector reads the windows, and the
+// archive's bytes tell what a save wrote. Windows close by WM_CLOSE.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+#include "fielddata/archive_slot.h"
+#include "fielddata/field_text.h"
+#include "fielddata/tests/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using State = std::map<std::string, std::string>;
+using testing_support::readBytes;
+using testing_support::TempDir;
+using testing_support::writeBytes;
+
+struct Rect {
+    int left, top, right, bottom;
+    int x(int dx = 0) const { return left + dx; }
+    int y(int dy = 0) const { return top + dy; }
+};
+
+Rect rectOf(const std::string& text) {
+    Rect r{};
+    std::sscanf(text.c_str(), "%d,%d,%d,%d", &r.left, &r.top, &r.right, &r.bottom);
+    return r;
+}
+
+std::string output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    pclose(pipe);
+    return text;
+}
+
+std::string windowsPath(const fs::path& path) {
+    std::string text = "Z:" + path.string();
+    for (char& c : text)
+        if (c == '/') c = '\\';
+    return text;
+}
+
+// The value a text field holds in fielder `i`'s slot of a block.
+std::string filled(const std::string& slot, int i, fielddata::FielderBox box) {
+    for (const auto& f : fielddata::readFieldText(slot).filled)
+        if (f.fielder == i && f.box == box) return f.text;
+    return "?";
+}
+
+class WineEditor : public ::testing::Test {
+protected:
+    static inline fs::path unpacked;
+
+    static void SetUpTestSuite() {
+        setenv("WINEPREFIX", RINGWRIGHT_WINE_PREFIX, 1);
+        setenv("WINEDEBUG", "-all", 1);
+        setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
+        const fs::path package = RINGWRIGHT_WINDOWS_PACKAGE;
+        unpacked = fs::path(RINGWRIGHT_WINE_PREFIX).parent_path() / "wine-e2e-unpacked";
+        fs::remove_all(unpacked);
+        fs::create_directories(unpacked);
+        ASSERT_EQ(std::system(("unzip -q '" + package.string() + "' -d '" + unpacked.string() + "'").c_str()), 0);
+        unpacked /= package.stem();
+        // One virtual desktop: without a window manager Wine waits on every window.
+        wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer /v Desktop /d Default /f");
+        wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer\\\\Desktops /v Default /d 1280x1024 /f");
+        // Wine's own faces (MS Sans Serif, Marlett for the title-bar buttons)
+        // from Debian's fonts-wine, where the prefix looks for them.
+        const fs::path faces = fs::path(RINGWRIGHT_WINE_PREFIX) / "drive_c" / "windows" / "Fonts";
+        for (const auto& face : fs::directory_iterator("/usr/share/wine/fonts"))
+            fs::copy_file(face.path(), faces / face.path().filename(), fs::copy_options::skip_existing);
+        std::system(RINGWRIGHT_WINESERVER " -k >/dev/null 2>&1");
+    }
+    static void TearDownTestSuite() { std::system(RINGWRIGHT_WINESERVER " -k >/dev/null 2>&1"); }
+
+    TempDir dir;
+    fs::path archive = dir / "Longstopper.gob";
+    pid_t editor = -1;
+
+    void SetUp() override {
+        fs::copy_file(unpacked / "demo" / "Longstopper.gob", archive);
+        wine("reg add \"HKCU\\\\Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench\" /v GOB /d '" +
+             windowsPath(archive) + "' /f");
+    }
+
+    void TearDown() override {
+        if (editor <= 0) return;
+        inspector("close main");
+        if (!exitStatus(10s)) {
+            kill(editor, SIGKILL);
+            waitpid(editor, nullptr, 0);
+            waitFor("main", "none");
+        }
+    }
+
+    static int wine(const std::string& arguments) {
+        return std::system((RINGWRIGHT_WINE " " + arguments + " >/dev/null 2>&1").c_str());
+    }
+    static void inspector(const std::string& arguments) { wine(RINGWRIGHT_INSPECTOR " " + arguments); }
+    static void xdo(const std::string& arguments) {
+        std::system(("xdotool " + arguments).c_str());
+        std::this_thread::sleep_for(150ms);
+    }
+
+    static void click(const Rect& box) {
+        xdo("mousemove " + std::to_string(box.x(5)) + " " + std::to_string(box.y(5)));
+        xdo("mousedown 1");
+        xdo("mouseup 1");
+    }
+
+    void launch(const fs::path& program) {
+        editor = fork();
+        if (editor == 0) {
+            chdir(program.parent_path().c_str());
+            execl(RINGWRIGHT_WINE, RINGWRIGHT_WINE, program.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+
+    std::optional<int> exitStatus(std::chrono::seconds patience) {
+        for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;) {
+            int status = 0;
+            if (waitpid(editor, &status, WNOHANG) == editor) {
+                editor = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return std::nullopt;
+    }
+
+    static State state() {
+        State read;
+        std::istringstream lines(output(RINGWRIGHT_WINE " " RINGWRIGHT_INSPECTOR " state 2>/dev/null"));
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const auto equals = line.find('=');
+            if (equals != std::string::npos) read[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+        return read;
+    }
+
+    // The state once `key` reads `value`; a test failure if it never does.
+    static State waitFor(const std::string& key, const std::string& value) {
+        State read;
+        for (auto end = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < end;) {
+            read = state();
+            if (read[key] == value) return read;
+            std::this_thread::sleep_for(200ms);
+        }
+        static int failures = 0;
+        const std::string shot = std::string(RINGWRIGHT_SCREENSHOT) + ".failure-" + std::to_string(++failures) + ".png";
+        std::system(("import -window root '" + shot + "'").c_str());
+        std::string all;
+        for (const auto& [k, v] : read)
+            if (k.rfind("message", 0) == 0 || k == "focus" || k.rfind("main", 0) == 0) all += k + "=" + v + "; ";
+        ADD_FAILURE() << key << " is \"" << read[key] << "\", never \"" << value << "\"; the screen: " << shot << "; " << all;
+        return read;
+    }
+
+    // The open message box, answered with `key` once it is checked.
+    static void expectMessage(const std::string& text, const std::string& icon, const std::string& buttons,
+                              const std::string& key = "Return", const std::string& caption = "Ringwright") {
+        const State box = waitFor("message.text", text);
+        EXPECT_EQ(box.at("boxes"), "1");
+        EXPECT_EQ(box.at("message.caption"), caption);
+        EXPECT_EQ(box.at("message.icon"), icon);
+        EXPECT_EQ(box.at("message.buttons"), buttons);
+        std::this_thread::sleep_for(300ms);
+        xdo("key " + key);
+        // Gone, though another box may follow at once.
+        for (auto end = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < end;) {
+            if (state()["message.text"] != text) return;
+            std::this_thread::sleep_for(200ms);
+        }
+        ADD_FAILURE() << "\"" << text << "\" stays open after " << key;
+    }
+
+    State started() {
+        launch(unpacked / "demo" / "ringwright.exe");
+        return waitFor("main.visible", "1");
+    }
+};
+
+TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
+    State s = started();
+    EXPECT_EQ(s["txtGOBFile"], windowsPath(archive));
+    EXPECT_EQ(s["cboFieldList"], "0:Standard Attacking");
+    EXPECT_EQ(s["txtX(0)"], "0.000000");
+    EXPECT_EQ(s["txtZ(0)"], "-1.600000");
+    EXPECT_EQ(s["cboAnim(0)"], "1:Slip01.anm");
+    EXPECT_EQ(s["txtNum(8)"], "3");
+    EXPECT_EQ(s["lblFielder(0)"], "200,240,210,256");  // X 0, Z -1.6
+    EXPECT_EQ(s["colour.lblFielder(0)"], "FF0000");
+    EXPECT_EQ(s["focus"], "txtGOBFile");
+    const Rect client = rectOf(s["main.client"]);
+    EXPECT_EQ(client.right - client.left, 696);
+    EXPECT_EQ(client.bottom - client.top, 446);
+
+    // Grab fielder 0 5 pixels right and 8 down of its corner; the pointer stays in the view.
+    const Rect ground = rectOf(s["Picture1.client"]);
+    xdo("mousemove " + std::to_string(ground.x(205)) + " " + std::to_string(ground.y(248)) + " mousedown 1");
+    for (int step = 1; step <= 10; ++step)
+        xdo("mousemove " + std::to_string(ground.x(205 + 3 * step)) + " " + std::to_string(ground.y(248 - 2 * step)));
+    s = state();
+    EXPECT_EQ(s["clip"], s["Picture1.client"]);
+    EXPECT_EQ(s["colour.txtX(0)"], "FFFF00");
+    EXPECT_EQ(s["colour.txtZ(0)"], "00FF00");
+    EXPECT_EQ(s["txtX(0)"], "0.000000");  // the boxes wait for the drop
+    xdo("mouseup 1");
+    s = waitFor("txtX(0)", "-1.200000");
+    EXPECT_EQ(s["txtZ(0)"], "-0.800000");
+    EXPECT_EQ(s["lblFielder(0)"], "230,220,240,236");
+    EXPECT_EQ(s["clip"], "0,0,1280,1024");
+    EXPECT_EQ(s["colour.txtX(0)"], "FFFFFF");
+
+    // Zoom opens over the main window's corner; fielder 0 now stands in the middle square.
+    xdo("key alt+z");
+    s = waitFor("zoom.visible", "1");
+    EXPECT_EQ(s["zoom.title"], "Zoom View");
+    EXPECT_EQ(rectOf(s["zoom.rect"]).left, rectOf(s["main.rect"]).left);
+    EXPECT_EQ(rectOf(s["zoom.rect"]).top, rectOf(s["main.rect"]).top);
+    EXPECT_EQ(s["zoom.owner"], "0");
+    const Rect zoom = rectOf(s["zoom.client"]);
+    EXPECT_EQ(zoom.right - zoom.left, 394);
+    EXPECT_EQ(zoom.bottom - zoom.top, 368);
+    EXPECT_EQ(s["zoom.lblFielder(0)"], "387,347,400,364");  // (5800, 5200) twips
+    EXPECT_EQ(s["zoom.lblFielder(1)"], "427,72,440,89");     // parked beyond the right edge
+    EXPECT_EQ(s["colour.zoom.lblFielder(0)"], "00FFFF");
+
+    // A drop there moves the main marker and writes the boxes.
+    xdo("mousemove " + std::to_string(zoom.x(390)) + " " + std::to_string(zoom.y(350)) + " mousedown 1");
+    for (int step = 1; step <= 6; ++step)
+        xdo("mousemove " + std::to_string(zoom.x(390 - 10 * step)) + " " + std::to_string(zoom.y(350 - 5 * step)));
+    EXPECT_EQ(state()["clip"], s["zoom.client"]);
+    xdo("mouseup 1");
+    s = waitFor("txtX(0)", "-0.600000");
+    EXPECT_EQ(s["txtZ(0)"], "-0.500000");
+    EXPECT_EQ(s["lblFielder(0)"], "215,213,225,229");
+    xdo("key alt+F4");  // the zoom window, which the drop left active
+    waitFor("zoom", "none");
+
+    const std::string before = readBytes(archive);
+    click(rectOf(s["rect.txtNum(0)"]));
+    xdo("key alt+s");
+    expectMessage("Are you sure to save this field", "question", "Yes,No");
+    expectMessage("saved", "information", "OK");
+    EXPECT_EQ(waitFor("boxes", "0")["focus"], "cmdSave");  // where the access key put it
+    const std::string after = readBytes(archive);
+    ASSERT_EQ(after.size(), before.size());
+    const std::size_t slot = 4096;
+    EXPECT_TRUE(after.substr(0, slot) == before.substr(0, slot));
+    EXPECT_TRUE(after.substr(slot + 2040) == before.substr(slot + 2040));
+    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::X), "-0.600000");
+    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::Z), "-0.500000");
+    std::system(("import -window root '" RINGWRIGHT_SCREENSHOT "'"));
+}
+
+TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
+    State s = started();
+    const Rect z2 = rectOf(s["rect.txtZ(2)"]);
+    click(z2);
+    waitFor("focus", "txtZ(2)");
+    waitFor("colour.lblFielder(2)", "0000FF");
+    xdo("key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
+    xdo("type 9");
+    EXPECT_EQ(waitFor("txtZ(2)", "9")["lblFielder(2)"], "163,245,173,261");  // Z boxes place nothing
+
+    // Into the X box: the marker stays blue; any key's release checks all nine.
+    const Rect x2 = rectOf(s["rect.txtX(2)"]);
+    click(x2);
+    waitFor("focus", "txtX(2)");
+    waitFor("colour.lblFielder(2)", "0000FF");
+    xdo("key End");
+    expectMessage("Fielder not in range", "critical", "OK");
+    s = state();
+    EXPECT_EQ(s["txtX(2)"], "1");
+    EXPECT_EQ(s["txtZ(2)"], "1");
+    EXPECT_EQ(s["lblFielder(2)"], "175,175,185,191");
+    EXPECT_EQ(s["focus"], "txtX(2)");  // back where it was before the message
+    EXPECT_EQ(s["colour.lblFielder(2)"], "0000FF");
+    xdo("key Tab");
+    waitFor("focus", "txtZ(2)");  // the lost focus comes first: the marker stays blue
+    EXPECT_EQ(state()["colour.lblFielder(2)"], "0000FF");
+    xdo("key Tab Tab");
+    waitFor("focus", "txtNum(2)");
+    waitFor("colour.lblFielder(2)", "FF0000");
+
+    const Rect n8 = rectOf(s["rect.txtNum(8)"]);
+    click(n8);
+    waitFor("focus", "txtNum(8)");
+    xdo("key Tab");
+    waitFor("focus", "cmdZoom");
+    xdo("key alt+l");
+    waitFor("focus", "cboFieldList");
+}
+
+TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
+    State s = started();
+    xdo("key alt+e");
+    EXPECT_EQ(waitFor("dialog.caption", "Select the file")["boxes"], "1");
+    inspector("answer '" + windowsPath(dir / "sent") + "'");
+    expectMessage("Exported to " + windowsPath(dir / "sent.opt"), "information", "OK");
+    const std::string demo = readBytes(archive).substr(4096, 2040);
+    EXPECT_TRUE(readBytes(dir / "sent.opt") == demo);
+
+    fielddata::FieldTexts texts;
+    for (int i = 0; i < 9; ++i) texts[i] = {"2.5", "-" + std::to_string(i), "Close01.anm", "7"};
+    writeBytes(dir / "slips.opt", fielddata::buildFieldText(texts));
+    xdo("key alt+i");
+    waitFor("dialog.caption", "Select the file");
+    inspector("answer '" + windowsPath(dir / "slips.opt") + "'");
+    s = waitFor("txtX(5)", "2.5");
+    EXPECT_EQ(s["txtZ(5)"], "-5");
+    EXPECT_EQ(s["cboAnim(5)"], "2:Close01.anm");
+    EXPECT_EQ(s["lblFileName"], windowsPath(dir / "slips.opt"));
+    EXPECT_EQ(s["lblFielder(5)"], "138,325,148,341");
+    EXPECT_EQ(s["boxes"], "0");
+
+    xdo("key alt+a");
+    expectMessage("Longstopper Ringwright version 1 by the Ringwright developers\\tringwright@example.org\\r\\n\\r\\n"
+                  "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\\r\\n"
+                  "https://ringwright.example.org",
+                  "information", "OK");
+}
+
+TEST_F(WineEditor, WithoutFieldTxtTheProgramSaysSoAndEnds) {
+    ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));  // the download's own program has none beside it
+    launch(unpacked / "ringwright.exe");
+    const State s = waitFor("message.text", "Unable to find Field.txt");
+    EXPECT_EQ(s.at("main.visible"), "0");  // never shown
+    EXPECT_EQ(s.at("message.caption"), "Error");
+    EXPECT_EQ(s.at("message.icon"), "critical");
+    EXPECT_EQ(s.at("message.buttons"), "OK");
+    inspector("press 1");
+    EXPECT_EQ(exitStatus(20s), 1);
+}
+
+}  // namespace

@@ -1,0 +1,317 @@
+// Reads the running editor from outside, as the end-to-end tests need it:
+// what xdotool cannot see. Run under the same Wine as the editor.
+//   inspector state             every control's text, selection, place and colour,
+//                               the focus, the clip rectangle, an open message box
+//                               or file dialog, as key=value lines
+//   inspector press <id>        presses button <id> (1 OK, 6 Yes, 7 No) of the open box
+//   inspector answer <path>     types <path> as the file name of the open file dialog, then OK
+//   inspector close main|zoom   asks the window to close, as its close button does
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "win32/control_ids.h"
+
+using namespace ringwright::win32;
+
+namespace {
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(std::size_t(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring wide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring chars(std::size_t(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), chars.data(), length);
+    return chars;
+}
+
+// One line per value; line ends and tabs in a text are shown escaped.
+void put(const std::string& key, const std::string& value) {
+    std::string shown;
+    for (char c : value) shown += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+    std::printf("%s=%s\n", key.c_str(), shown.c_str());
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t text[1024] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::string rectText(RECT r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+RECT screenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT clientOnScreen(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A child's rectangle in its parent's client coordinates.
+RECT inParent(HWND child) {
+    RECT r = screenRect(child);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string hexColour(COLORREF colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+// What the player sees at a point of the screen.
+std::string pixelAt(int x, int y) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return hexColour(colour);
+}
+
+std::string controlName(int id) {
+    const auto indexed = [](const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; };
+    if (id >= id::kTxtX && id < id::kTxtX + 9) return indexed("txtX", id - id::kTxtX);
+    if (id >= id::kTxtZ && id < id::kTxtZ + 9) return indexed("txtZ", id - id::kTxtZ);
+    if (id >= id::kCboAnim && id < id::kCboAnim + 9) return indexed("cboAnim", id - id::kCboAnim);
+    if (id >= id::kTxtNum && id < id::kTxtNum + 9) return indexed("txtNum", id - id::kTxtNum);
+    switch (id) {
+    case id::kTxtGOBFile: return "txtGOBFile";
+    case id::kCmdGOBFile: return "cmdGOBFile";
+    case id::kCboFieldList: return "cboFieldList";
+    case id::kPicture1: return "Picture1";
+    case id::kCmdZoom: return "cmdZoom";
+    case id::kCmdSave: return "cmdSave";
+    case id::kCmdAbout: return "cmdAbout";
+    case id::kCmdImport: return "cmdImport";
+    case id::kCmdExport: return "cmdExport";
+    default: return std::to_string(id);
+    }
+}
+
+std::string listState(HWND list) {
+    return std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)) + ":" + utf8(textOf(list));
+}
+
+void putMain(HWND main) {
+    put("main.rect", rectText(screenRect(main)));
+    put("main.client", rectText(clientOnScreen(main)));
+    put("main.style", std::to_string(GetWindowLongW(main, GWL_STYLE)));
+    put("main.visible", IsWindowVisible(main) ? "1" : "0");
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(thread, &gui) && gui.hwndFocus) {
+        // The edit inside a list counts as the list.
+        HWND focus = gui.hwndFocus;
+        if (GetParent(focus) != main && GetParent(focus) && GetDlgCtrlID(GetParent(focus)) == id::kCboFieldList)
+            focus = GetParent(focus);
+        put("focus", controlName(GetDlgCtrlID(focus)));
+    }
+    put("txtGOBFile", utf8(textOf(GetDlgItem(main, id::kTxtGOBFile))));
+    put("lblFileName", utf8(textOf(GetDlgItem(main, id::kLblFileName))));
+    put("cboFieldList", listState(GetDlgItem(main, id::kCboFieldList)));
+    const HWND ground = GetDlgItem(main, id::kPicture1);
+    put("Picture1.client", rectText(clientOnScreen(ground)));
+    for (int i = 0; i < 9; ++i) {
+        const std::string n = "(" + std::to_string(i) + ")";
+        for (const auto& [name, first] : {std::pair{"txtX", id::kTxtX}, {"txtZ", id::kTxtZ}, {"txtNum", id::kTxtNum}}) {
+            const HWND box = GetDlgItem(main, first + i);
+            put(name + n, utf8(textOf(box)));
+            const RECT r = clientOnScreen(box);
+            put(std::string("rect.") + name + n, rectText(r));
+            put(std::string("colour.") + name + n, pixelAt(r.right - 2, (r.top + r.bottom) / 2));
+        }
+        put("cboAnim" + n, listState(GetDlgItem(main, id::kCboAnim + i)));
+        const HWND marker = GetDlgItem(ground, id::kLblFielder + i);
+        put("lblFielder" + n, rectText(inParent(marker)));
+        const RECT m = clientOnScreen(marker);
+        put("colour.lblFielder" + n, pixelAt(m.left + 1, m.top + 1));
+    }
+}
+
+void putZoom(HWND zoom) {
+    put("zoom.visible", IsWindowVisible(zoom) ? "1" : "0");
+    put("zoom.rect", rectText(screenRect(zoom)));
+    put("zoom.client", rectText(clientOnScreen(zoom)));
+    put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
+    put("zoom.style", std::to_string(GetWindowLongW(zoom, GWL_STYLE)));
+    put("zoom.title", utf8(textOf(zoom)));
+    for (int i = 0; i < 9; ++i) {
+        const HWND marker = GetDlgItem(zoom, id::kLblFielder + i);
+        put("zoom.lblFielder(" + std::to_string(i) + ")", rectText(inParent(marker)));
+        const RECT m = clientOnScreen(marker);
+        put("colour.zoom.lblFielder(" + std::to_string(i) + ")", pixelAt(m.left + 1, m.top + 1));
+    }
+}
+
+// Which of the system's icons a message box shows: each is drawn on the
+// box's own background and compared pixel by pixel with the screen.
+std::string iconShown(HWND iconControl) {
+    const RECT r = clientOnScreen(iconControl);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC shot = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
+    const HBITMAP shotBits = CreateCompatibleBitmap(screen, width, height);
+    const HBITMAP drawnBits = CreateCompatibleBitmap(screen, width, height);
+    SelectObject(shot, shotBits);
+    SelectObject(drawn, drawnBits);
+    BitBlt(shot, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    const COLORREF background = GetPixel(shot, 0, 0);
+    const std::pair<LPCWSTR, const char*> icons[] = {
+        {IDI_HAND, "critical"}, {IDI_QUESTION, "question"}, {IDI_EXCLAMATION, "exclamation"}, {IDI_ASTERISK, "information"}};
+    std::string best = "none";
+    int bestSame = width * height * 9 / 10;
+    for (const auto& [icon, name] : icons) {
+        const HBRUSH fill = CreateSolidBrush(background);
+        const RECT all{0, 0, width, height};
+        FillRect(drawn, &all, fill);
+        DeleteObject(fill);
+        DrawIconEx(drawn, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+        int same = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) same += GetPixel(shot, x, y) == GetPixel(drawn, x, y);
+        if (same > bestSame) bestSame = same, best = name;
+    }
+    DeleteDC(shot);
+    DeleteDC(drawn);
+    DeleteObject(shotBits);
+    DeleteObject(drawnBits);
+    ReleaseDC(nullptr, screen);
+    return best;
+}
+
+// The editor's open dialogs: message boxes and file dialogs, both "#32770".
+std::vector<HWND> dialogsOf(DWORD process) {
+    std::vector<HWND> found;
+    struct Search {
+        DWORD process;
+        std::vector<HWND>* found;
+    } search{process, &found};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.process && IsWindowVisible(window) && classOf(window) == L"#32770") s.found->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+bool isFileDialog(HWND dialog) { return GetDlgItem(dialog, 0x47C) || GetDlgItem(dialog, 0x480); }
+
+void putDialog(HWND dialog) {
+    if (isFileDialog(dialog)) return put("dialog.caption", utf8(textOf(dialog)));
+    put("message.caption", utf8(textOf(dialog)));
+    put("message.rect", rectText(screenRect(dialog)));
+    std::string buttons, defaultButton, icon = "none";
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (classOf(child) == L"Button" && IsWindowVisible(child)) {
+            const char* name = id == IDOK ? "OK" : id == IDCANCEL ? "Cancel" : id == IDYES ? "Yes" : id == IDNO ? "No" : "?";
+            buttons += (buttons.empty() ? "" : ",") + std::string(name);
+            if ((style & 0xF) == BS_DEFPUSHBUTTON) defaultButton = name;
+        } else if (classOf(child) == L"Static") {
+            if ((style & SS_TYPEMASK) == SS_ICON) icon = iconShown(child);
+            else if (!textOf(child).empty()) put("message.text", utf8(textOf(child)));
+        }
+    }
+    put("message.buttons", buttons);
+    put("message.default", defaultButton);
+    put("message.icon", icon);
+}
+
+HWND openDialog(HWND main, bool fileDialog) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    for (HWND dialog : dialogsOf(process))
+        if (isFileDialog(dialog) == fileDialog) return dialog;
+    return nullptr;
+}
+
+// Windows of the editor: found by class, or through an open box when the
+// main window is not made yet or already gone.
+HWND editorWindow() {
+    if (HWND main = FindWindowW(kMainClass, nullptr)) return main;
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "state";
+    const HWND main = editorWindow();
+    if (command == "state") {
+        put("main", main ? "present" : "none");
+        if (main) putMain(main);
+        const HWND zoom = FindWindowW(kZoomClass, nullptr);
+        put("zoom", zoom ? "present" : "none");
+        if (zoom) putZoom(zoom);
+        RECT clip{};
+        GetClipCursor(&clip);
+        put("clip", rectText(clip));
+        // A box shown before the main window exists belongs to the editor too.
+        DWORD process = 0;
+        if (main) GetWindowThreadProcessId(main, &process);
+        const std::vector<HWND> dialogs = main ? dialogsOf(process) : std::vector<HWND>{};
+        HWND lone = nullptr;
+        if (!main) {
+            struct Any { HWND* found; } any{&lone};
+            EnumWindows([](HWND w, LPARAM d) -> BOOL {
+                if (IsWindowVisible(w) && classOf(w) == L"#32770") { *reinterpret_cast<Any*>(d)->found = w; return FALSE; }
+                return TRUE;
+            }, reinterpret_cast<LPARAM>(&any));
+        }
+        put("boxes", std::to_string(dialogs.size() + (lone ? 1 : 0)));
+        for (HWND dialog : dialogs) putDialog(dialog);
+        if (lone) putDialog(lone);
+        return 0;
+    }
+    if (command == "press" && argc > 2) {
+        HWND box = main ? openDialog(main, false) : FindWindowW(L"#32770", nullptr);
+        if (!box) return 2;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), BN_CLICKED), 0);
+        return 0;
+    }
+    if (command == "answer" && argc > 2 && main) {
+        const HWND dialog = openDialog(main, true);
+        if (!dialog) return 2;
+        HWND name = GetDlgItem(dialog, 0x47C);
+        if (!name) name = GetDlgItem(dialog, 0x480);
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(argv[2]).c_str()));
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return 0;
+    }
+    if (command == "close" && argc > 2) {
+        const HWND window = std::string(argv[2]) == "zoom" ? FindWindowW(kZoomClass, nullptr) : main;
+        if (!window) return 2;
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// frmZoom in plain Win32: a window of its own, not owned by the main window,
+// with the pitch, the line and the nine cyan markers. Closing it destroys
+// the window, which unloads it.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "editor/views.h"
+#include "fielddata/field_text.h"
+#include "win32/fonts.h"
+#include "win32/marker_window.h"
+#include "win32/scale.h"
+
+namespace ringwright::win32 {
+
+class MainWindow;
+
+class ZoomWindow final : public ZoomView, private MarkerEvents {
+public:
+    static void registerClass(HINSTANCE instance);
+
+    // Made hidden.
+    ZoomWindow(MainWindow& main, HINSTANCE instance);
+    ~ZoomWindow() override;
+    ZoomWindow(const ZoomWindow&) = delete;
+    ZoomWindow& operator=(const ZoomWindow&) = delete;
+
+    bool alive() const { return window_ != nullptr; }
+    HWND handle() const { return window_; }
+
+    TwipsPoint markerPosition(int fielder) const override;
+    void moveMarker(int fielder, TwipsPoint where) override;
+    bool isVisible() const override;
+    void show() override;
+    void moveTo(TwipsPoint screen) override;
+    void takeIconOfMainWindow() override;
+    WindowHandle windowHandle() const override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onPaint();
+
+    void markerDown(int index, int button, int shift, float x, float y) override;
+    void markerMove(int index, int button, int shift, float x, float y) override;
+    void markerUp(int index, int button, int shift, float x, float y) override;
+    void markerLost() override;
+
+    MainWindow& main_;
+    HWND window_ = nullptr;
+    Scale scale_;
+    std::unique_ptr<Fonts> fonts_;
+    std::array<HWND, fielddata::kFielderCount> lblFielder_{};
+};
+
+}  // namespace ringwright::win32
