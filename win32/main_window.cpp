@@ -66,8 +66,11 @@ void MainWindow::registerClasses(HINSTANCE instance) {
 MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::path catalogueFolder)
     : instance_(instance), core_(*this, platform, std::move(catalogueFolder)) {
     core_.Form_Initialize();
-    CreateWindowExW(kMainExStyle, kMainClass, L"Ringwright", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
-                    nullptr, instance, this);
+    const Scale system(dpiOf(nullptr));
+    const SIZE outer = outerSize(system.pixels(ml::kClientWidth), system.pixels(ml::kClientHeight), kMainStyle,
+                                 kMainExStyle, system.dpi());
+    CreateWindowExW(kMainExStyle, kMainClass, L"Ringwright", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                    outer.cy, nullptr, nullptr, instance, this);
 }
 
 MainWindow::~MainWindow() {
@@ -90,7 +93,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         scale_ = Scale(dpiOf(window_));
         createControls();
-        layOut();
         return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLOREDIT:
@@ -107,12 +109,27 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Made at its place with its font: moving sixty controls afterwards costs
+// more than making them.
 HWND MainWindow::add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
                      DWORD exStyle) {
-    const HWND control = CreateWindowExW(exStyle, type, text, style, 0, 0, 0, 0, window_,
+    const RECT at = scale_.pixels(where);
+    const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
+    const int height = at.bottom - at.top;
+    const HWND control = CreateWindowExW(exStyle, type, text, style, at.left, at.top, at.right - at.left,
+                                         list ? height + kDroppedListPixels : height, window_,
                                          reinterpret_cast<HMENU>(INT_PTR(id)), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control)), FALSE);
+    if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
     placed_.push_back({control, where});
     return control;
+}
+
+HFONT MainWindow::fontFor(HWND control) const {
+    if (control == cmdGOBFile_) return fonts_->dots();
+    for (std::size_t i = 5; i < label1_.size(); ++i)
+        if (control == label1_[i]) return fonts_->marker();
+    return fonts_->window();
 }
 
 // Made in the focus order; a label stands just before the control its
@@ -122,6 +139,7 @@ void MainWindow::createControls() {
     add(L"STATIC", L"&GOB", kLabel, id::kLabel3, ml::kLabel3);
     txtGOBFile_ = add(L"EDIT", L"", kBox, id::kTxtGOBFile, ml::kTxtGOBFile, WS_EX_CLIENTEDGE);
     cmdGOBFile_ = add(L"BUTTON", L"...", kButton, id::kCmdGOBFile, ml::kCmdGOBFile);
+    SendMessageW(cmdGOBFile_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->dots()), FALSE);
     lblFileName_ = add(L"STATIC", L"", kLabel & ~WS_VISIBLE, id::kLblFileName, ml::kLblFileName);
     backColours_[lblFileName_] = colour::kPaleBlue;
     label1_[4] = add(L"STATIC", L"&List", kLabel, id::kLabel1 + 4, ml::kListLabel);
@@ -132,6 +150,7 @@ void MainWindow::createControls() {
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         const auto at = std::size_t(i);
         label1_[5 + at] = add(L"STATIC", std::to_wstring(i).c_str(), kLabel, id::kLabel1 + 5 + i, ml::rowDigit(i));
+        SendMessageW(label1_[5 + at], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->marker()), FALSE);
         txtX_[at] = add(L"EDIT", L"", kBox, id::kTxtX + i, ml::txtX(i), WS_EX_CLIENTEDGE);
         txtZ_[at] = add(L"EDIT", L"", kBox, id::kTxtZ + i, ml::txtZ(i), WS_EX_CLIENTEDGE);
         cboAnim_[at] = add(WC_COMBOBOXW, L"", kList, id::kCboAnim + i, ml::cboAnim(i));
@@ -143,6 +162,9 @@ void MainWindow::createControls() {
     add(L"BUTTON", L"&Import", kButton, id::kCmdImport, ml::kCmdImport);
     add(L"BUTTON", L"&Export", kButton, id::kCmdExport, ml::kCmdExport);
     picture1_ = GroundWindow::create(window_, id::kPicture1, scale_);
+    const RECT ground = scale_.pixels(ml::kPicture1);
+    SetWindowPos(picture1_, nullptr, ground.left, ground.top, ground.right - ground.left, ground.bottom - ground.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     placed_.push_back({picture1_, ml::kPicture1});
     add(L"BUTTON", L"&About", kButton, id::kCmdAbout, ml::kCmdAbout);
 
@@ -163,21 +185,14 @@ void MainWindow::createControls() {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
 }
 
-// Every control from its twips at the window's DPI, with its font.
+// Every control from its twips at a new DPI, with its font.
 void MainWindow::layOut() {
-    const SIZE outer = outerSize(scale_.pixels(ml::kClientWidth), scale_.pixels(ml::kClientHeight), kMainStyle,
-                                 kMainExStyle, scale_.dpi());
-    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& [control, where] : placed_) {
         RECT at = scale_.pixels(where);
         wchar_t type[32] = {};
         GetClassNameW(control, type, 32);
         const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
-        HFONT font = fonts_->window();
-        if (control == cmdGOBFile_) font = fonts_->dots();
-        for (std::size_t i = 5; i < label1_.size(); ++i)
-            if (control == label1_[i]) font = fonts_->marker();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control)), TRUE);
         // A list's height holds its dropped part; its field keeps the table's height.
         const int height = at.bottom - at.top;
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, list ? height + kDroppedListPixels : height,
@@ -189,6 +204,7 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+    if (dpi == scale_.dpi()) return;
     scale_ = Scale(dpi);
     fonts_ = std::make_unique<Fonts>(scale_);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

@@ -63,6 +63,7 @@ private:
     void createControls();
     HWND add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
              DWORD exStyle = 0);
+    HFONT fontFor(HWND control) const;
     void layOut();
     void onActivate(bool active);
     void onNextControl(WPARAM which, bool isHandle);

@@ -5,7 +5,7 @@
 //                               or file dialog, as key=value lines
 //   inspector press <id>        presses button <id> (1 OK, 6 Yes, 7 No) of the open box
 //   inspector answer <path>     types <path> as the file name of the open file dialog, then OK
-//   inspector close main|zoom   asks the window to close, as its close button does
+//   inspector close             asks the main window to close, as its close button does
 #include <windows.h>
 
 #include <cstdio>
@@ -118,7 +118,6 @@ std::string listState(HWND list) {
 void putMain(HWND main) {
     put("main.rect", rectText(screenRect(main)));
     put("main.client", rectText(clientOnScreen(main)));
-    put("main.style", std::to_string(GetWindowLongW(main, GWL_STYLE)));
     put("main.visible", IsWindowVisible(main) ? "1" : "0");
     const DWORD thread = GetWindowThreadProcessId(main, nullptr);
     GUITHREADINFO gui{};
@@ -157,7 +156,6 @@ void putZoom(HWND zoom) {
     put("zoom.rect", rectText(screenRect(zoom)));
     put("zoom.client", rectText(clientOnScreen(zoom)));
     put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
-    put("zoom.style", std::to_string(GetWindowLongW(zoom, GWL_STYLE)));
     put("zoom.title", utf8(textOf(zoom)));
     for (int i = 0; i < 9; ++i) {
         const HWND marker = GetDlgItem(zoom, id::kLblFielder + i);
@@ -228,21 +226,19 @@ void putDialog(HWND dialog) {
     if (isFileDialog(dialog)) return put("dialog.caption", utf8(textOf(dialog)));
     put("message.caption", utf8(textOf(dialog)));
     put("message.rect", rectText(screenRect(dialog)));
-    std::string buttons, defaultButton, icon = "none";
+    std::string buttons, icon = "none";
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         if (classOf(child) == L"Button" && IsWindowVisible(child)) {
             const char* name = id == IDOK ? "OK" : id == IDCANCEL ? "Cancel" : id == IDYES ? "Yes" : id == IDNO ? "No" : "?";
             buttons += (buttons.empty() ? "" : ",") + std::string(name);
-            if ((style & 0xF) == BS_DEFPUSHBUTTON) defaultButton = name;
         } else if (classOf(child) == L"Static") {
             if ((style & SS_TYPEMASK) == SS_ICON) icon = iconShown(child);
             else if (!textOf(child).empty()) put("message.text", utf8(textOf(child)));
         }
     }
     put("message.buttons", buttons);
-    put("message.default", defaultButton);
     put("message.icon", icon);
 }
 
@@ -254,18 +250,12 @@ HWND openDialog(HWND main, bool fileDialog) {
     return nullptr;
 }
 
-// Windows of the editor: found by class, or through an open box when the
-// main window is not made yet or already gone.
-HWND editorWindow() {
-    if (HWND main = FindWindowW(kMainClass, nullptr)) return main;
-    return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "state";
-    const HWND main = editorWindow();
+    // Made before anything is loaded, so a box of the start-up has it too.
+    const HWND main = FindWindowW(kMainClass, nullptr);
     if (command == "state") {
         put("main", main ? "present" : "none");
         if (main) putMain(main);
@@ -275,25 +265,15 @@ int main(int argc, char** argv) {
         RECT clip{};
         GetClipCursor(&clip);
         put("clip", rectText(clip));
-        // A box shown before the main window exists belongs to the editor too.
         DWORD process = 0;
         if (main) GetWindowThreadProcessId(main, &process);
         const std::vector<HWND> dialogs = main ? dialogsOf(process) : std::vector<HWND>{};
-        HWND lone = nullptr;
-        if (!main) {
-            struct Any { HWND* found; } any{&lone};
-            EnumWindows([](HWND w, LPARAM d) -> BOOL {
-                if (IsWindowVisible(w) && classOf(w) == L"#32770") { *reinterpret_cast<Any*>(d)->found = w; return FALSE; }
-                return TRUE;
-            }, reinterpret_cast<LPARAM>(&any));
-        }
-        put("boxes", std::to_string(dialogs.size() + (lone ? 1 : 0)));
+        put("boxes", std::to_string(dialogs.size()));
         for (HWND dialog : dialogs) putDialog(dialog);
-        if (lone) putDialog(lone);
         return 0;
     }
     if (command == "press" && argc > 2) {
-        HWND box = main ? openDialog(main, false) : FindWindowW(L"#32770", nullptr);
+        const HWND box = main ? openDialog(main, false) : nullptr;
         if (!box) return 2;
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), BN_CLICKED), 0);
         return 0;
@@ -307,10 +287,8 @@ int main(int argc, char** argv) {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return 0;
     }
-    if (command == "close" && argc > 2) {
-        const HWND window = std::string(argv[2]) == "zoom" ? FindWindowW(kZoomClass, nullptr) : main;
-        if (!window) return 2;
-        PostMessageW(window, WM_CLOSE, 0, 0);
+    if (command == "close" && main) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
         return 0;
     }
     return 1;

@@ -100,7 +100,7 @@ protected:
 
     void TearDown() override {
         if (editor <= 0) return;
-        inspector("close main");
+        inspector("close");
         if (!exitStatus(10s)) {
             kill(editor, SIGKILL);
             waitpid(editor, nullptr, 0);
@@ -117,10 +117,17 @@ protected:
         std::this_thread::sleep_for(150ms);
     }
 
+    static void pointTo(int x, int y) { xdo("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
     static void click(const Rect& box) {
-        xdo("mousemove " + std::to_string(box.x(5)) + " " + std::to_string(box.y(5)));
+        pointTo(box.x(5), box.y(5));
         xdo("mousedown 1");
         xdo("mouseup 1");
+    }
+    // Presses at (x, y) and moves by (dx, dy) `steps` times, the button held.
+    static void pressAndMove(int x, int y, int dx, int dy, int steps) {
+        pointTo(x, y);
+        xdo("mousedown 1");
+        for (int step = 1; step <= steps; ++step) pointTo(x + dx * step, y + dy * step);
     }
 
     void launch(const fs::path& program) {
@@ -214,9 +221,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
 
     // Grab fielder 0 5 pixels right and 8 down of its corner; the pointer stays in the view.
     const Rect ground = rectOf(s["Picture1.client"]);
-    xdo("mousemove " + std::to_string(ground.x(205)) + " " + std::to_string(ground.y(248)) + " mousedown 1");
-    for (int step = 1; step <= 10; ++step)
-        xdo("mousemove " + std::to_string(ground.x(205 + 3 * step)) + " " + std::to_string(ground.y(248 - 2 * step)));
+    pressAndMove(ground.x(205), ground.y(248), 3, -2, 10);
     s = state();
     EXPECT_EQ(s["clip"], s["Picture1.client"]);
     EXPECT_EQ(s["colour.txtX(0)"], "FFFF00");
@@ -244,9 +249,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     EXPECT_EQ(s["colour.zoom.lblFielder(0)"], "00FFFF");
 
     // A drop there moves the main marker and writes the boxes.
-    xdo("mousemove " + std::to_string(zoom.x(390)) + " " + std::to_string(zoom.y(350)) + " mousedown 1");
-    for (int step = 1; step <= 6; ++step)
-        xdo("mousemove " + std::to_string(zoom.x(390 - 10 * step)) + " " + std::to_string(zoom.y(350 - 5 * step)));
+    pressAndMove(zoom.x(390), zoom.y(350), -10, -5, 6);
     EXPECT_EQ(state()["clip"], s["zoom.client"]);
     xdo("mouseup 1");
     s = waitFor("txtX(0)", "-0.600000");
