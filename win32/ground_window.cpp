@@ -3,6 +3,7 @@
 #include "editor/main_layout.h"
 #include "win32/control_ids.h"
 #include "win32/picture.h"
+#include "win32/window_class.h"
 
 namespace ringwright::win32 {
 namespace {
@@ -63,13 +64,7 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void GroundWindow::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = groundProcedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.lpszClassName = kGroundClass;
-    RegisterClassExW(&type);
+    registerWindowClass(instance, kGroundClass, groundProcedure);
 }
 
 HWND GroundWindow::create(HWND parent, int id, const Scale& scale) {

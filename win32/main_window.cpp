@@ -7,6 +7,7 @@
 #include "win32/colours.h"
 #include "win32/control_ids.h"
 #include "win32/ground_window.h"
+#include "win32/window_class.h"
 #include "win32/zoom_window.h"
 
 namespace ringwright::win32 {
@@ -49,15 +50,8 @@ UINT dpiOf(HWND window) {
 }
 
 void MainWindow::registerClasses(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = procedure;
-    type.hInstance = instance;
-    type.hIcon = LoadIconW(instance, L"IDI_ICON1");
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = kMainClass;
-    RegisterClassExW(&type);
+    registerWindowClass(instance, kMainClass, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                        LoadIconW(instance, L"IDI_ICON1"));
     GroundWindow::registerClass(instance);
     MarkerWindow::registerClass(instance);
     ZoomWindow::registerClass(instance);

@@ -7,6 +7,7 @@
 #include "editor/pointer_buttons.h"
 #include "win32/colours.h"
 #include "win32/control_ids.h"
+#include "win32/window_class.h"
 
 namespace ringwright::win32 {
 namespace {
@@ -25,6 +26,17 @@ Marker* markerOf(HWND window) { return reinterpret_cast<Marker*>(GetWindowLongPt
 int heldButtons(WPARAM keys) {
     return (keys & MK_LBUTTON ? button::kLeft : 0) | (keys & MK_RBUTTON ? button::kRight : 0) |
            (keys & MK_MBUTTON ? button::kMiddle : 0);
+}
+
+// The button a press or a release is about.
+int changedButton(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: return button::kLeft;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return button::kRight;
+    default: return button::kMiddle;
+    }
 }
 
 int shiftState(WPARAM keys) {
@@ -56,32 +68,24 @@ LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT: onPaint(window, *marker); return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        const int changed = message == WM_LBUTTONDOWN ? button::kLeft
-                            : message == WM_RBUTTONDOWN ? button::kRight
-                                                        : button::kMiddle;
+    case WM_MBUTTONDOWN:
         marker->held = true;
         SetCapture(window);
-        marker->events->markerDown(marker->index, changed, shiftState(wParam), x, y);
+        marker->events->markerDown(marker->index, changedButton(message), shiftState(wParam), x, y);
         return 0;
-    }
     case WM_MOUSEMOVE:
         marker->events->markerMove(marker->index, heldButtons(wParam), shiftState(wParam), x, y);
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        const int changed = message == WM_LBUTTONUP ? button::kLeft
-                            : message == WM_RBUTTONUP ? button::kRight
-                                                      : button::kMiddle;
+    case WM_MBUTTONUP:
         // The pointer stays with the marker until every button is let go.
         if (heldButtons(wParam) == 0) {
             marker->held = false;
             ReleaseCapture();
         }
-        marker->events->markerUp(marker->index, changed, shiftState(wParam), x, y);
+        marker->events->markerUp(marker->index, changedButton(message), shiftState(wParam), x, y);
         return 0;
-    }
     case WM_CAPTURECHANGED:
         if (marker->held) {
             marker->held = false;
@@ -99,13 +103,7 @@ LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void MarkerWindow::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = markerProcedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.lpszClassName = kMarkerClass;
-    RegisterClassExW(&type);
+    registerWindowClass(instance, kMarkerClass, markerProcedure);
 }
 
 HWND MarkerWindow::create(HWND parent, int id, int index, const MarkerLook& look, MarkerEvents& events,

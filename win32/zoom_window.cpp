@@ -4,6 +4,7 @@
 #include "editor/zoom_layout.h"
 #include "win32/control_ids.h"
 #include "win32/main_window.h"
+#include "win32/window_class.h"
 
 namespace ringwright::win32 {
 namespace zl = zoom_layout;
@@ -17,14 +18,7 @@ ZoomWindow* windowOf(HWND window) { return reinterpret_cast<ZoomWindow*>(GetWind
 }  // namespace
 
 void ZoomWindow::registerClass(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = procedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    type.lpszClassName = kZoomClass;
-    RegisterClassExW(&type);
+    registerWindowClass(instance, kZoomClass, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 ZoomWindow::ZoomWindow(MainWindow& main, HINSTANCE instance) : main_(main) {
