@@ -22,4 +22,9 @@ inline FileDialogRecord importRecord(const std::string& listName, WindowHandle o
     return {"Longstopper field(*.opt) ", "*.opt", listName, "Select the file", kOpenFlags, owner};
 }
 
+// A picture of the ground to share.
+inline FileDialogRecord pictureRecord(const std::string& listName, WindowHandle owner) {
+    return {"PNG picture", "*.png", listName, "Save the picture", kSaveFlags, owner};
+}
+
 }  // namespace ringwright

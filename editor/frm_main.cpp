@@ -50,6 +50,8 @@ bool frmMain::Form_Load() {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }
     }
+    history_.startWith(fieldState());
+    showRingCount();
     return true;
 }
 

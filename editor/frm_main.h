@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "editor/field_history.h"
 #include "editor/frm_zoom.h"
 #include "editor/platform.h"
 #include "editor/views.h"
@@ -46,9 +47,24 @@ public:
     void txtX_KeyUp(int Index, int KeyCode, int Shift);
     void txtZ_GotFocus(int Index);
     void txtZ_LostFocus(int Index);
+    void txtNum_LostFocus(int Index);
+    void cboAnim_Click(int Index);
     void lblFielder_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void lblFielder_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void lblFielder_MouseUp(int Index, int Button, int Shift, float X, float Y);
+
+    // The field tools: each is one step that Undo takes back.
+    void MirrorField();
+    void Undo();
+    void Redo();
+    // A file dropped on the window is imported as Import would.
+    void DropFile(const std::string& path);
+    void OpenBackupsFolder();
+    void SavePicture();
+    void CopyPicture();
+
+    // Moves a marker and counts the fielders inside the circle afresh.
+    void placeMarker(int fielder, TwipsPoint where);
 
     // A drag that ends without its release (the window lost the pointer or
     // the focus): the pointer goes free, the boxes get their normal colour,
@@ -78,6 +94,13 @@ private:
     void ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();
     std::string selectedListName() const;
+    void importFile(const std::string& path);
+    FieldState fieldState() const;
+    friend class frmZoom;
+    void recordStep();
+    void showStep(const FieldState& state);
+    void placeMarkersFromBoxes();
+    void showRingCount();
 
     MainView& view_;
     Platform& platform_;
@@ -86,6 +109,7 @@ private:
     fielddata::FieldOffset CurrentFieldOffset = 0;
     float GrabOffsetX = 0, GrabOffsetY = 0;
     std::optional<int> heldFielder_;
+    FieldHistory history_;
 };
 
 }  // namespace ringwright

@@ -153,6 +153,7 @@ void frmMain::cboFieldList_Click() {
     recoverUnfinishedSave();
     const auto slot = ReadFieldSlot();
     if (slot) ParseFieldText(*slot);
+    history_.startWith(fieldState());  // another field, another history
 }
 
 void frmMain::cmdSave_Click() {
@@ -187,14 +188,18 @@ void frmMain::cmdExport_Click() {
 void frmMain::cmdImport_Click() {
     const auto chosen =
         platform_.openFileDialog(importRecord(selectedListName(), view_.windowHandle({Control::frmMain})));
-    if (!chosen) return;
-    const auto text = fielddata::readExchangeFile(fielddata::pathFromUtf8(*chosen));
+    if (chosen) importFile(*chosen);
+}
+
+void frmMain::importFile(const std::string& path) {
+    const auto text = fielddata::readExchangeFile(fielddata::pathFromUtf8(path));
     if (!text) {
         say(text.reason(), style::kCritical);
         return;
     }
-    view_.setText(kLblFileName, *chosen);
+    view_.setText(kLblFileName, path);
     ParseFieldText(text.value());
+    recordStep();
 }
 
 }  // namespace ringwright

@@ -15,11 +15,13 @@ void frmMain::SetFielderCoordinates(int Index) {
 }
 
 void frmMain::MoveFielderToCoordinates() {
+    bool reset = false;  // a reset is a step of its own
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         // A box that fails resets both boxes of the fielder to "1", so the
         // check after it passes and the fielder stands at (1, 1).
         const auto check = [&](ControlId box) {
             const auto value = fielddata::parseCoordinate(view_.text(box));
+            reset = reset || !value || !fielddata::inCoordinateRange(value.value());
             if (!value) {
                 say(value.reason(), style::kCritical);
                 view_.setText(txtX(i), "1");
@@ -35,14 +37,23 @@ void frmMain::MoveFielderToCoordinates() {
         check(txtZ(i));
         const double x = fielddata::parseCoordinate(view_.text(txtX(i))).value();
         const double z = fielddata::parseCoordinate(view_.text(txtZ(i))).value();
-        view_.moveMarker(i, {fielddata::gameToView(x), fielddata::gameToView(z)});
+        placeMarker(i, {fielddata::gameToView(x), fielddata::gameToView(z)});
     }
+    if (reset) recordStep();
 }
 
 void frmMain::txtX_GotFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kBlue); }
-void frmMain::txtX_LostFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kRed); }
+void frmMain::txtX_LostFocus(int Index) {
+    view_.setBackColor(lblFielder(Index), colour::kRed);
+    recordStep();
+}
 void frmMain::txtZ_GotFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kBlue); }
-void frmMain::txtZ_LostFocus(int Index) { view_.setBackColor(lblFielder(Index), colour::kRed); }
+void frmMain::txtZ_LostFocus(int Index) {
+    view_.setBackColor(lblFielder(Index), colour::kRed);
+    recordStep();
+}
+void frmMain::txtNum_LostFocus(int) { recordStep(); }
+void frmMain::cboAnim_Click(int) { recordStep(); }
 
 // Any key, in any X box, places all nine markers afresh.
 void frmMain::txtX_KeyUp(int, int, int) { MoveFielderToCoordinates(); }
@@ -67,7 +78,7 @@ void frmMain::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
 
 void frmMain::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
     if (Button != button::kLeft && Button != button::kRight) return;
-    view_.moveMarker(Index, followPointer(view_.markerPosition(Index), X, Y, GrabOffsetX, GrabOffsetY));
+    placeMarker(Index, followPointer(view_.markerPosition(Index), X, Y, GrabOffsetX, GrabOffsetY));
 }
 
 void frmMain::lblFielder_MouseUp(int Index, int, int, float, float) {
@@ -75,6 +86,7 @@ void frmMain::lblFielder_MouseUp(int Index, int, int, float, float) {
     SetFielderCoordinates(Index);
     showFielderFree(Index);
     heldFielder_.reset();
+    recordStep();
     // A hidden or closed zoom window is loaded, not shown, by a drop.
     if (frmZoom_.loaded().isVisible()) frmZoom_.UpdateFieldPosition();
 }

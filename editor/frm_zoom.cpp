@@ -59,11 +59,12 @@ void frmZoom::lblFielder_MouseMove(int Index, int Button, int, float X, float Y)
 void frmZoom::lblFielder_MouseUp(int Index, int, int, float, float) {
     main_.platform().freePointer();
     const TwipsPoint zoom = loaded().markerPosition(Index);
-    main_.view().moveMarker(Index, {float(zoom.left / zl::kFactor + zl::kShownFrom),
-                                    float(zoom.top / zl::kFactor + zl::kShownFrom)});
+    main_.placeMarker(Index, {float(zoom.left / zl::kFactor + zl::kShownFrom),
+                              float(zoom.top / zl::kFactor + zl::kShownFrom)});
     main_.SetFielderCoordinates(Index);
     main_.showFielderFree(Index);
     heldFielder_.reset();
+    main_.recordStep();
 }
 
 void frmZoom::abandonDrag() {

@@ -63,6 +63,15 @@ public:
     virtual TwipsPoint markerPosition(int fielder) const = 0;
     virtual void moveMarker(int fielder, TwipsPoint where) = 0;
 
+    // The count of fielders inside and outside the circle, shown in the
+    // ground view's top-left corner.
+    virtual void setRingCount(const std::string& text) = 0;
+    // The ground with its markers as shown, as a PNG file; false when it
+    // cannot be written.
+    virtual bool saveGroundPicture(const std::string& path) = 0;
+    // The same picture on the clipboard.
+    virtual void copyGroundPicture() = 0;
+
     // frmMain (owner of dialogs) and Picture1 (confines the pointer).
     virtual WindowHandle windowHandle(ControlId window) const = 0;
     // The main window's outer top-left corner, in screen twips.

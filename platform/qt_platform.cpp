@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
+#include <QUrl>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -145,6 +147,10 @@ std::filesystem::path QtPlatform::userDataFolder() {
     const QByteArray home = qgetenv("HOME");
     if (home.isEmpty()) return {};
     return std::filesystem::path(home.toStdString()) / ".local" / "share" / "Ringwright";
+}
+
+void QtPlatform::openFolder(const std::filesystem::path& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
 }
 
 ScreenRect QtPlatform::clientAreaOnScreen(WindowHandle window) {

@@ -12,6 +12,8 @@ class GroundPicture : public QWidget {
 public:
     explicit GroundPicture(QWidget* parent) : QWidget(parent), picture_(":/ringwright/ground.jpg", "JPG") {}
 
+    QString ringCount;
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
@@ -21,6 +23,12 @@ protected:
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(pixelsFromTwips(main_layout::kShape1));
+        // Small plain text on the dark corner.
+        QFont small = font();
+        small.setPointSizeF(7.5);
+        painter.setFont(small);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(4, 2, width() - 8, 14), Qt::AlignLeft | Qt::AlignTop, ringCount);
     }
 
 private:
@@ -28,6 +36,14 @@ private:
 };
 
 }  // namespace
+
+void GroundView::setRingCount(const QString& text) {
+    auto* ground = static_cast<GroundPicture*>(client_);
+    ground->ringCount = text;
+    ground->update();
+}
+
+QPixmap GroundView::picture() const { return client_->grab(QRect(0, 0, 400, 400)); }
 
 GroundView::GroundView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

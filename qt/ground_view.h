@@ -13,6 +13,10 @@ public:
 
     // The area the markers stand on and the pointer is confined to.
     QWidget* clientArea() const { return client_; }
+    // The count of fielders inside and outside the circle, in the top-left corner.
+    void setRingCount(const QString& text);
+    // The ground with its markers, as shown.
+    QPixmap picture() const;
 
 private:
     QWidget* client_;

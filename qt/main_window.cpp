@@ -3,7 +3,13 @@
 #include "qt/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QShortcut>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
@@ -48,6 +54,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path catalogueFolder
     layOutControls();
     setFocusOrder();
     connectHandlers();
+    addFieldTools();
 }
 
 MainWindow::~MainWindow() {
@@ -80,10 +87,9 @@ void MainWindow::createControls() {
         txtZ[i] = new QLineEdit(this);
         cboAnim[i] = dropDownList(this);
         txtNum[i] = new QLineEdit(this);
-        for (QLineEdit* box : {txtX[i], txtZ[i]}) {
-            ringwright::setBackColor(*box, colour::kWindowBackground);
-            box->installEventFilter(this);
-        }
+        for (QLineEdit* box : {txtX[i], txtZ[i]}) ringwright::setBackColor(*box, colour::kWindowBackground);
+        for (QLineEdit* box : {txtX[i], txtZ[i], txtNum[i]}) box->installEventFilter(this);
+        txtGOBFile->installEventFilter(this);
         lblFielder[i] = new FielderMarker(i, Picture1->clientArea());
         lblFielder[i]->setFont(markerFont());
         setForeColor(*lblFielder[i], colour::kWhite);
@@ -139,6 +145,8 @@ void MainWindow::connectHandlers() {
     connect(cmdImport, &QPushButton::clicked, this, [this] { core_.cmdImport_Click(); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] { core_.cmdAbout_Click(); });
     connect(cmdZoom, &QPushButton::clicked, this, [this] { core_.cmdZoom_Click(); });
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        connect(cboAnim[std::size_t(i)], &QComboBox::activated, this, [this, i] { core_.cboAnim_Click(i); });
     for (FielderMarker* marker : lblFielder) {
         connect(marker, &FielderMarker::mouseDown, this,
                 [this](int i, int b, int s, float x, float y) { core_.lblFielder_MouseDown(i, b, s, x, y); });
@@ -163,9 +171,65 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         } else if (watched == txtZ[i]) {
             if (event->type() == QEvent::FocusIn) core_.txtZ_GotFocus(i);
             if (event->type() == QEvent::FocusOut) core_.txtZ_LostFocus(i);
+        } else if (watched == txtNum[i] && event->type() == QEvent::FocusOut) {
+            core_.txtNum_LostFocus(i);
         }
     }
+    // A box's own undo would take back only its typing: the field's goes first.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// Each tool from the keyboard, and from the ground view's own menu.
+void MainWindow::addFieldTools() {
+    const auto shortcut = [this](QKeySequence keys, auto handler, QWidget* where = nullptr) {
+        auto* on = new QShortcut(keys, where ? where : this, nullptr, nullptr,
+                                 where ? Qt::WidgetShortcut : Qt::WindowShortcut);
+        connect(on, &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { core_.MirrorField(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { core_.Redo(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { core_.CopyPicture(); }, Picture1);
+    QWidget* ground = Picture1->clientArea();
+    ground->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ground, &QWidget::customContextMenuRequested, this, &MainWindow::showGroundMenu);
+    setAcceptDrops(true);
+}
+
+// Where no marker stands: a press on a marker starts a drag, whatever the button.
+void MainWindow::showGroundMenu(QPoint at) {
+    QMenu menu(this);
+    menu.addAction("&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); });
+    menu.addAction("&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); });
+    menu.addSeparator();
+    menu.addAction("&Mirror for a left-handed batter", QKeySequence(Qt::CTRL | Qt::Key_M),
+                   [this] { core_.MirrorField(); });
+    menu.addSeparator();
+    menu.addAction("&Copy picture", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { core_.CopyPicture(); });
+    menu.addAction("Save &picture...", [this] { core_.SavePicture(); });
+    menu.addAction("Open &backups folder", [this] { core_.OpenBackupsFolder(); });
+    menu.exec(Picture1->clientArea()->mapToGlobal(at));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+// A file dropped is imported; anything else is refused by the behaviour, with its message.
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    const QString dropped = data->hasUrls() ? (data->urls().first().isLocalFile() ? data->urls().first().toLocalFile()
+                                                                                 : data->urls().first().toString())
+                                            : data->text();
+    event->acceptProposedAction();
+    core_.DropFile(dropped.toStdString());
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -233,6 +297,10 @@ WindowHandle MainWindow::windowHandle(ControlId id) const {
 }
 
 TwipsPoint MainWindow::windowPosition() const { return twipsPointFromPixels(pos()); }
+
+void MainWindow::setRingCount(const std::string& text) { Picture1->setRingCount(qt(text)); }
+bool MainWindow::saveGroundPicture(const std::string& path) { return Picture1->picture().save(qt(path), "PNG"); }
+void MainWindow::copyGroundPicture() { QApplication::clipboard()->setPixmap(Picture1->picture()); }
 
 ZoomWindow* MainWindow::zoom() const { return zoom_.data(); }
 ZoomView* MainWindow::zoomWindow() { return zoom_.data(); }

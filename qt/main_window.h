@@ -43,6 +43,9 @@ public:
     void moveMarker(int fielder, TwipsPoint where) override;
     WindowHandle windowHandle(ControlId window) const override;
     TwipsPoint windowPosition() const override;
+    void setRingCount(const std::string& text) override;
+    bool saveGroundPicture(const std::string& path) override;
+    void copyGroundPicture() override;
     ZoomView* zoomWindow() override;
     ZoomView& loadZoomWindow() override;
     void endProgram(int exitStatus) override;
@@ -64,12 +67,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
     void layOutControls();
     void setFocusOrder();
     void connectHandlers();
+    void addFieldTools();
+    void showGroundMenu(QPoint at);
     QLineEdit* box(ControlId id) const;
     QComboBox* list(ControlId id) const;
 

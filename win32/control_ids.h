@@ -26,6 +26,13 @@ constexpr int kCmdSave = 401;
 constexpr int kCmdAbout = 402;
 constexpr int kCmdImport = 403;
 constexpr int kCmdExport = 404;
+// The field tools, from the keyboard and the ground view's menu.
+constexpr int kUndo = 500;
+constexpr int kRedo = 501;
+constexpr int kMirror = 502;
+constexpr int kCopyPicture = 503;
+constexpr int kSavePicture = 504;
+constexpr int kOpenBackups = 505;
 }  // namespace id
 
 }  // namespace ringwright::win32

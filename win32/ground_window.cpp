@@ -13,6 +13,8 @@ constexpr int kPictureTwips = 6000;  // 400 pixels at 96 DPI
 struct Ground {
     Scale scale;
     HBITMAP picture = nullptr;
+    std::wstring ringCount;
+    HFONT font = nullptr;
 };
 
 Ground* groundOf(HWND window) { return reinterpret_cast<Ground*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
@@ -40,6 +42,11 @@ void onPaint(HWND window, const Ground& ground) {
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(dashed);
+    // Small plain text on the dark corner.
+    const HGDIOBJ oldFont = SelectObject(dc, ground.font ? ground.font : GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutW(dc, ground.scale.pixels(60), ground.scale.pixels(30), ground.ringCount.c_str(), int(ground.ringCount.size()));
+    SelectObject(dc, oldFont);
     EndPaint(window, &paint);
 }
 
@@ -50,6 +57,15 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         if (ground) onPaint(window, *ground);
         return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_LBUTTONDOWN: SetFocus(window); return 0;  // so that Ctrl+C copies the picture
+    case WM_KEYDOWN:
+        if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0)
+            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(id::kCopyPicture, 0), 0);
+        return 0;
+    case WM_CONTEXTMENU:
+        // Where no marker stands: a press on a marker starts a drag instead.
+        SendMessageW(GetParent(window), WM_CONTEXTMENU, wParam, lParam);
+        return 0;
     case WM_NCDESTROY:
         if (ground) {
             if (ground->picture) DeleteObject(ground->picture);
@@ -73,8 +89,32 @@ HWND GroundWindow::create(HWND parent, int id, const Scale& scale) {
                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                                         reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(kPictureTwips))}));
+                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(kPictureTwips)), {}, nullptr}));
     return window;
+}
+
+void GroundWindow::setRingCount(HWND ground, const std::wstring& text, HFONT font) {
+    Ground& state = *groundOf(ground);
+    state.ringCount = text;
+    state.font = font;
+    InvalidateRect(ground, nullptr, FALSE);
+}
+
+HBITMAP GroundWindow::picture(HWND ground) {
+    RECT area;
+    GetClientRect(ground, &area);
+    MapWindowPoints(ground, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    const int side = groundOf(ground)->scale.pixels(kPictureTwips);
+    UpdateWindow(ground);
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, side, side);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, side, side, screen, area.left, area.top, SRCCOPY);
+    SelectObject(copy, old);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
 }
 
 void GroundWindow::rescale(HWND ground, const Scale& scale) {

@@ -4,6 +4,8 @@
 // its children; its client area's top-left corner is the twips origin.
 #include <windows.h>
 
+#include <string>
+
 #include "win32/scale.h"
 
 namespace ringwright::win32 {
@@ -14,6 +16,10 @@ public:
     static HWND create(HWND parent, int id, const Scale& scale);
     // At another DPI the picture is scaled afresh.
     static void rescale(HWND ground, const Scale& scale);
+    // The count of fielders inside and outside the circle, in the top-left corner.
+    static void setRingCount(HWND ground, const std::wstring& text, HFONT font);
+    // The ground with its markers as the screen shows it, 400 x 400 at 96 DPI.
+    static HBITMAP picture(HWND ground);
 };
 
 }  // namespace ringwright::win32

@@ -1,12 +1,15 @@
 #include "win32/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 #include "editor/main_layout.h"
 #include "platform/win32/ansi_text.h"
 #include "win32/colours.h"
 #include "win32/control_ids.h"
 #include "win32/ground_window.h"
+#include "win32/picture.h"
 #include "win32/window_class.h"
 #include "win32/zoom_window.h"
 
@@ -68,6 +71,7 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
 }
 
 MainWindow::~MainWindow() {
+    if (fieldTools_) DestroyAcceleratorTable(fieldTools_);
     zoom_.reset();
     if (window_) DestroyWindow(window_);
 }
@@ -94,6 +98,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam)); return 0;
     case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_NEXTDLGCTL: onNextControl(wParam, LOWORD(lParam) != 0); return 0;
+    case WM_CONTEXTMENU: onGroundMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_DROPFILES: onDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: core_.Form_Unload(); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -177,6 +183,14 @@ void MainWindow::createControls() {
     tip.uId = reinterpret_cast<UINT_PTR>(cmdGOBFile_);
     tip.lpszText = const_cast<wchar_t*>(L"Select GOB file");
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
+
+    // The field tools from the keyboard; Ctrl+C is the ground view's own.
+    ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'M', id::kMirror},
+                    {FCONTROL | FVIRTKEY, 'Z', id::kUndo},
+                    {FCONTROL | FVIRTKEY, 'Y', id::kRedo},
+                    {FCONTROL | FSHIFT | FVIRTKEY, 'Z', id::kRedo}};
+    fieldTools_ = CreateAcceleratorTableW(keys, 4);
+    DragAcceptFiles(window_, TRUE);
 }
 
 // Every control from its twips at a new DPI, with its font.
@@ -222,6 +236,9 @@ void MainWindow::showCentred() {
 }
 
 bool MainWindow::isDialogMessage(MSG& message) {
+    if (window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
+        TranslateAcceleratorW(window_, fieldTools_, &message))
+        return true;
     if (zoom_ && zoom_->alive() && IsDialogMessageW(zoom_->handle(), &message)) return true;
     return window_ && IsDialogMessageW(window_, &message);
 }
@@ -255,7 +272,24 @@ void MainWindow::onCommand(int id, int code) {
         if (code == EN_KILLFOCUS) core_.txtZ_LostFocus(fielderOf(id::kTxtZ));
         return;
     }
+    if (id >= id::kTxtNum && id < id::kTxtNum + fielddata::kFielderCount) {
+        if (code == EN_KILLFOCUS) core_.txtNum_LostFocus(fielderOf(id::kTxtNum));
+        return;
+    }
+    if (id >= id::kCboAnim && id < id::kCboAnim + fielddata::kFielderCount) {
+        if (code == CBN_SELCHANGE) core_.cboAnim_Click(fielderOf(id::kCboAnim));
+        return;
+    }
     if (id == id::kCboFieldList && code == CBN_SELCHANGE) return core_.cboFieldList_Click();
+    switch (id) {
+    case id::kUndo: return core_.Undo();
+    case id::kRedo: return core_.Redo();
+    case id::kMirror: return core_.MirrorField();
+    case id::kCopyPicture: return core_.CopyPicture();
+    case id::kSavePicture: return core_.SavePicture();
+    case id::kOpenBackups: return core_.OpenBackupsFolder();
+    default: break;
+    }
     if (code != BN_CLICKED) return;
     switch (id) {
     case id::kCmdGOBFile: return core_.cmdGOBFile_Click();
@@ -266,6 +300,28 @@ void MainWindow::onCommand(int id, int code) {
     case id::kCmdZoom: return core_.cmdZoom_Click();
     default: return;
     }
+}
+
+void MainWindow::onGroundMenu(POINT at) {
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, id::kUndo, L"&Undo\tCtrl+Z");
+    AppendMenuW(menu, MF_STRING, id::kRedo, L"&Redo\tCtrl+Y");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, id::kMirror, L"&Mirror for a left-handed batter\tCtrl+M");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, id::kCopyPicture, L"&Copy picture\tCtrl+C");
+    AppendMenuW(menu, MF_STRING, id::kSavePicture, L"Save &picture...");
+    AppendMenuW(menu, MF_STRING, id::kOpenBackups, L"Open &backups folder");
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+    if (chosen) onCommand(chosen, 0);
+}
+
+void MainWindow::onDropFiles(HDROP files) {
+    std::wstring path(std::size_t(DragQueryFileW(files, 0, nullptr, 0)) + 1, L'\0');
+    path.resize(DragQueryFileW(files, 0, path.data(), UINT(path.size())));
+    DragFinish(files);
+    core_.DropFile(utf8FromWide(path));
 }
 
 // Boxes and labels show their stored colours; every label stands on the
@@ -346,6 +402,28 @@ void MainWindow::moveMarker(int fielder, TwipsPoint where) { MarkerWindow::moveT
 
 WindowHandle MainWindow::windowHandle(ControlId window) const {
     return reinterpret_cast<WindowHandle>(window.control == Control::Picture1 ? picture1_ : window_);
+}
+
+void MainWindow::setRingCount(const std::string& text) {
+    GroundWindow::setRingCount(picture1_, wideFromUtf8(text), fonts_->window());
+}
+
+bool MainWindow::saveGroundPicture(const std::string& path) {
+    const HBITMAP picture = GroundWindow::picture(picture1_);
+    const bool saved = savePng(picture, wideFromUtf8(path));
+    DeleteObject(picture);
+    return saved;
+}
+
+void MainWindow::copyGroundPicture() {
+    const HBITMAP picture = GroundWindow::picture(picture1_);
+    // Once set, the clipboard owns the picture.
+    if (OpenClipboard(window_) && EmptyClipboard() && SetClipboardData(CF_BITMAP, picture)) {
+        CloseClipboard();
+        return;
+    }
+    CloseClipboard();
+    DeleteObject(picture);
 }
 
 TwipsPoint MainWindow::windowPosition() const {

@@ -51,6 +51,9 @@ public:
     void moveMarker(int fielder, TwipsPoint where) override;
     WindowHandle windowHandle(ControlId window) const override;
     TwipsPoint windowPosition() const override;
+    void setRingCount(const std::string& text) override;
+    bool saveGroundPicture(const std::string& path) override;
+    void copyGroundPicture() override;
     ZoomView* zoomWindow() override;
     ZoomView& loadZoomWindow() override;
     void endProgram(int exitStatus) override;
@@ -68,6 +71,8 @@ private:
     void onActivate(bool active);
     void onNextControl(WPARAM which, bool isHandle);
     void onCommand(int id, int code);
+    void onGroundMenu(POINT at);
+    void onDropFiles(HDROP files);
     LRESULT onControlColour(HDC dc, HWND control);
     void onDpiChanged(UINT dpi, const RECT& suggested);
 
@@ -90,6 +95,7 @@ private:
     std::array<HWND, 14> label1_{};
     std::array<HWND, fielddata::kFielderCount> txtX_{}, txtZ_{}, cboAnim_{}, txtNum_{}, lblFielder_{};
     std::unique_ptr<ZoomWindow> zoom_;
+    HACCEL fieldTools_ = nullptr;
 };
 
 }  // namespace ringwright::win32

@@ -58,4 +58,21 @@ HBITMAP loadGroundPicture(HINSTANCE instance, int side) {
     return bitmap;
 }
 
+bool savePng(HBITMAP bitmap, const std::wstring& path) {
+    Com<IWICImagingFactory> factory;
+    Com<IWICBitmap> source;
+    Com<IWICStream> stream;
+    Com<IWICBitmapEncoder> encoder;
+    Com<IWICBitmapFrameEncode> frame;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+        FAILED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha, &source)) ||
+        FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) ||
+        FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) ||
+        FAILED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(&frame, nullptr)) || FAILED(frame->Initialize(nullptr)) ||
+        FAILED(frame->WriteSource(source.p, nullptr)) || FAILED(frame->Commit()) || FAILED(encoder->Commit()))
+        return false;
+    return true;
+}
+
 }  // namespace ringwright::win32

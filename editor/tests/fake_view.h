@@ -54,6 +54,10 @@ public:
     TwipsPoint position{600, 450};
     std::unique_ptr<FakeZoomView> zoom;  // reset() closes and unloads it
     std::optional<int> exitStatus;
+    std::string ringCount;
+    std::vector<std::string> picturesSaved;
+    bool pictureWritable = true;
+    int picturesCopied = 0;
 
     FakeMainView() {
         for (int i = 0; i < 9; ++i) markers[i] = {float(main_layout::kMarkerLeft), float(main_layout::kMarkerTops[i])};
@@ -82,6 +86,12 @@ public:
         return window.control == Control::Picture1 ? kGroundHandle : kMainHandle;
     }
     TwipsPoint windowPosition() const override { return position; }
+    void setRingCount(const std::string& text) override { ringCount = text; }
+    bool saveGroundPicture(const std::string& path) override {
+        picturesSaved.push_back(path);
+        return pictureWritable;
+    }
+    void copyGroundPicture() override { ++picturesCopied; }
     ZoomView* zoomWindow() override { return zoom.get(); }
     ZoomView& loadZoomWindow() override {
         zoom = std::make_unique<FakeZoomView>();

@@ -102,6 +102,10 @@ std::filesystem::path Win32Platform::userDataFolder() {
     return found;
 }
 
+void Win32Platform::openFolder(const std::filesystem::path& folder) {
+    ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {
     const HWND handle = reinterpret_cast<HWND>(window);
     RECT area{};

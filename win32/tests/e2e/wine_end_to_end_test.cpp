@@ -342,6 +342,31 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
                   "information", "OK");
 }
 
+TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
+    started();
+    const auto save = [&] {
+        xdo("key alt+s");
+        expectMessage("Are you sure to save this field", "question", "Yes,No");
+        expectMessage("saved", "information", "OK");
+        return readBytes(archive).substr(4096, 2048);
+    };
+    xdo("key ctrl+m");
+    State s = waitFor("txtX(1)", "-0.900000");
+    EXPECT_EQ(s["txtX(0)"], "0.000000");  // zero keeps its text
+    EXPECT_EQ(s["txtX(4)"], "2.800000");
+    EXPECT_EQ(s["txtZ(1)"], "-1.900000");
+    EXPECT_EQ(s["lblFielder(1)"], "223,248,233,264");
+    xdo("key ctrl+z");
+    EXPECT_EQ(waitFor("txtX(1)", "0.900000")["lblFielder(1)"], "178,248,188,264");
+    EXPECT_EQ(filled(save(), 1, fielddata::FielderBox::X), "0.900000");
+    xdo("key ctrl+y");
+    waitFor("txtX(1)", "-0.900000");
+    const std::string slot = save();
+    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::X), "-0.900000");
+    EXPECT_EQ(filled(slot, 4, fielddata::FielderBox::X), "2.800000");
+    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::Z), "-1.900000");
+}
+
 TEST_F(WineEditor, WithoutFieldTxtTheProgramSaysSoAndEnds) {
     ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));  // the download's own program has none beside it
     launch(unpacked / "ringwright.exe");

@@ -1,0 +1,38 @@
+#pragma once
+// The steps of a field for Undo and Redo: each step is the 36 texts as the
+// boxes held them, so undoing gives back exactly what was there.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fielddata/field_text.h"
+
+namespace ringwright {
+
+struct FielderState {
+    std::string x, z, value;
+    int animation = -1;  // the list entry, -1 for none
+    bool operator==(const FielderState&) const = default;
+};
+using FieldState = std::array<FielderState, fielddata::kFielderCount>;
+
+class FieldHistory {
+public:
+    static constexpr std::size_t kSteps = 200;
+
+    // A new field: its history starts here.
+    void startWith(const FieldState& state);
+    // Keeps `state` as a step when it differs from the one before; a new
+    // step drops whatever could have been redone.
+    void record(const FieldState& state);
+    std::optional<FieldState> undo();
+    std::optional<FieldState> redo();
+
+private:
+    std::vector<FieldState> steps_;
+    std::size_t at_ = 0;
+};
+
+}  // namespace ringwright

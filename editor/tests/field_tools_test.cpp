@@ -1,0 +1,160 @@
+#include "editor/pointer_buttons.h"
+#include "editor_fixture.h"
+
+namespace ringwright::testing {
+namespace {
+
+class FieldToolsTest : public EditorTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(start()); }
+
+    std::vector<std::string> texts(Control box) const {
+        std::vector<std::string> all;
+        for (int i = 0; i < 9; ++i) all.push_back(view.text({box, i}));
+        return all;
+    }
+    void setXTexts(const std::vector<std::string>& xs) {
+        for (int i = 0; i < 9; ++i) view.setText(txtX(i), xs[std::size_t(i)]);
+    }
+};
+
+TEST_F(FieldToolsTest, MirrorNegatesEveryXAsTextAndTwiceGivesItBack) {
+    const std::vector<std::string> before{"1.5", "-0.25", "0", "0.000000", " 2 ", "-8", "abc", "7.", "-0"};
+    setXTexts(before);
+    const auto zs = texts(Control::txtZ);
+    window->MirrorField();
+    EXPECT_EQ(texts(Control::txtX),
+              (std::vector<std::string>{"-1.5", "0.25", "0", "0.000000", " -2 ", "8", "abc", "-7.", "-0"}));
+    EXPECT_EQ(texts(Control::txtZ), zs);
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{{"Cannot convert \"abc\" to a number", 16, "Ringwright"}}));
+    EXPECT_EQ(view.markers[0].left, 3562.5);  // the markers follow
+    EXPECT_EQ(view.markers[5].left, 0);
+    window->MirrorField();
+    EXPECT_EQ(texts(Control::txtX), before);
+    EXPECT_EQ(platform.messages.size(), 2u);
+}
+
+TEST_F(FieldToolsTest, EveryKindOfChangeIsOneStepBackAndForth) {
+    const auto loaded = texts(Control::txtX);
+    window->lblFielder_MouseDown(4, button::kLeft, 0, 30, 45);  // a drag: one step at its drop
+    window->lblFielder_MouseMove(4, button::kLeft, 0, 405, 45);
+    window->lblFielder_MouseUp(4, button::kLeft, 0, 405, 45);
+    view.setText(txtNum(2), "99");  // a value, when its box loses the focus
+    window->txtNum_LostFocus(2);
+    view.setListIndex(cboAnim(1), 2);
+    window->cboAnim_Click(1);
+    view.setText(txtZ(3), "9");  // reset by the range check
+    window->txtX_KeyUp(3, 57, 0);
+    writeBytes(dir / "f.opt", fielddata::buildFieldText(sampleTexts(1)));
+    platform.dialogAnswers.push_back((dir / "f.opt").string());
+    window->cmdImport_Click();
+    window->MirrorField();
+    EXPECT_EQ(view.text(txtX(0)), "3.000000");
+
+    window->Undo();  // the mirror
+    EXPECT_EQ(view.text(txtX(0)), "-3.000000");
+    EXPECT_EQ(view.markers[0].left, 4125);
+    window->Undo();  // the import
+    EXPECT_EQ(view.text(txtX(0)) + " " + view.text(txtX(3)) + " " + view.text(txtZ(3)), "-4.000000 1 1");
+    window->Undo();  // the reset
+    EXPECT_EQ(view.text(txtZ(3)) + " " + std::to_string(view.listIndex(cboAnim(1))), "2.500000 2");
+    EXPECT_EQ(view.markers[3].top, 2062.5);
+    window->Undo();  // the animation
+    EXPECT_EQ(view.listIndex(cboAnim(1)), 1);
+    window->Undo();  // the value
+    EXPECT_EQ(view.text(txtNum(2)), "12");
+    window->Undo();  // the drop
+    EXPECT_EQ(texts(Control::txtX), loaded);
+    EXPECT_EQ(view.markers[4].left, 3000);
+    window->Undo();  // nothing before the field was loaded
+    EXPECT_EQ(texts(Control::txtX), loaded);
+
+    for (int k = 0; k < 6; ++k) window->Redo();
+    EXPECT_EQ(view.text(txtX(0)), "3.000000");
+    EXPECT_EQ(view.markers[0].left, 1875);
+    EXPECT_EQ(view.text(txtNum(2)), "12");  // the import's own values
+}
+
+TEST_F(FieldToolsTest, TwoHundredStepsAndANewHistoryForAnotherField) {
+    for (int k = 1; k <= 205; ++k) {
+        view.setText(txtNum(0), std::to_string(k));
+        window->txtNum_LostFocus(0);
+    }
+    for (int k = 0; k < 300; ++k) window->Undo();
+    EXPECT_EQ(view.text(txtNum(0)), "5");
+
+    view.setText(txtX(0), "2");  // still being typed: undone as a step of its own
+    window->Undo();
+    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
+
+    view.setListIndex(kCboFieldList, 1);
+    window->cboFieldList_Click();
+    window->Undo();
+    EXPECT_EQ(view.text(txtX(0)), "-3.500000");
+    window->Redo();
+    EXPECT_EQ(view.text(txtX(0)), "-3.500000");
+}
+
+TEST_F(FieldToolsTest, TheRingCountTakesTheCircleItselfAsInside) {
+    EXPECT_EQ(view.ringCount, "Inside 7 \xC2\xB7 Outside 2");  // of the first field, at start-up
+    const char* xs[] = {"4", "4.01", "0", "2.83", "-2.8", "0", "8", "-4", "0"};
+    const char* zs[] = {"0", "0", "-4", "2.83", "2.8", "0", "8", "0", "4.0001"};
+    for (int i = 0; i < 9; ++i) {
+        view.setText(txtX(i), xs[i]);
+        view.setText(txtZ(i), zs[i]);
+    }
+    window->MoveFielderToCoordinates();
+    EXPECT_EQ(view.ringCount, "Inside 5 \xC2\xB7 Outside 4");
+    window->lblFielder_MouseDown(1, button::kLeft, 0, 0, 0);  // a marker moved by the pointer counts at once
+    window->lblFielder_MouseMove(1, button::kLeft, 0, 30, 0);
+    EXPECT_EQ(view.ringCount, "Inside 6 \xC2\xB7 Outside 3");
+}
+
+TEST_F(FieldToolsTest, ADroppedFieldFileIsImportedAndAnythingElseIsRefused) {
+    writeBytes(dir / "f.opt", fielddata::buildFieldText(sampleTexts(2)));
+    window->DropFile((dir / "f.opt").string());
+    EXPECT_EQ(view.text(txtX(0)), "-2.000000");
+    EXPECT_EQ(view.text(kLblFileName), (dir / "f.opt").string());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.dialogs.empty());
+
+    for (const auto& refused : {dir.path(), dir / "missing.opt"}) {
+        window->DropFile(refused.string());
+        EXPECT_EQ(platform.messages.back(),
+                  (ShownMessage{fielddata::quotedPath(refused) + " is not a field file, so nothing was imported.", 16,
+                                "Ringwright"}));
+    }
+    writeBytes(dir / "secret.opt", "BEGIN");
+    std::filesystem::permissions(dir / "secret.opt", std::filesystem::perms::none);
+    {
+        testing_support::AsOrdinaryUser user;
+        if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
+        window->DropFile((dir / "secret.opt").string());
+    }
+    EXPECT_EQ(platform.messages.back().text,
+              "Cannot open " + fielddata::quotedPath(dir / "secret.opt") + ": Permission denied.");
+    EXPECT_EQ(view.text(txtX(0)), "-2.000000");
+    EXPECT_EQ(view.text(kLblFileName), (dir / "f.opt").string());
+}
+
+TEST_F(FieldToolsTest, PicturesAndTheBackupsFolder) {
+    platform.dialogAnswers = {(dir / "slips").string(), (dir / "b.png").string()};
+    window->SavePicture();
+    window->CopyPicture();
+    EXPECT_EQ(platform.dialogs.back().record,
+              (FileDialogRecord{"PNG picture", "*.png", "Deep, Fine", "Save the picture", 0x6, kMainHandle}));
+    view.pictureWritable = false;
+    window->SavePicture();
+    EXPECT_EQ(view.picturesSaved, (std::vector<std::string>{(dir / "slips.png").string(), (dir / "b.png").string()}));
+    EXPECT_EQ(view.picturesCopied, 1);
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{
+                                     {"The picture could not be written to " + fielddata::quotedPath(dir / "b.png") +
+                                          ".",
+                                      16, "Ringwright"}}));
+    window->OpenBackupsFolder();
+    EXPECT_EQ(platform.openedFolders, std::vector<std::filesystem::path>{dir / "data" / "backups"});
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "data" / "backups"));
+}
+
+}  // namespace
+}  // namespace ringwright::testing
