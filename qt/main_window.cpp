@@ -66,6 +66,7 @@ void MainWindow::createControls() {
     Label3 = new QLabel("&GOB", this);
     txtGOBFile = new QLineEdit(this);
     Label3->setBuddy(txtGOBFile);
+    txtGOBFile->installEventFilter(this);
     cmdGOBFile = new QPushButton("...", this);
     cmdGOBFile->setFont(dotsFont());
     cmdGOBFile->setToolTip("Select GOB file");
@@ -89,7 +90,6 @@ void MainWindow::createControls() {
         txtNum[i] = new QLineEdit(this);
         for (QLineEdit* box : {txtX[i], txtZ[i]}) ringwright::setBackColor(*box, colour::kWindowBackground);
         for (QLineEdit* box : {txtX[i], txtZ[i], txtNum[i]}) box->installEventFilter(this);
-        txtGOBFile->installEventFilter(this);
         lblFielder[i] = new FielderMarker(i, Picture1->clientArea());
         lblFielder[i]->setFont(markerFont());
         setForeColor(*lblFielder[i], colour::kWhite);
@@ -187,9 +187,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // Each tool from the keyboard, and from the ground view's own menu.
 void MainWindow::addFieldTools() {
+    // In the zoom window too: Ctrl+Z there takes back its drop.
     const auto shortcut = [this](QKeySequence keys, auto handler, QWidget* where = nullptr) {
         auto* on = new QShortcut(keys, where ? where : this, nullptr, nullptr,
-                                 where ? Qt::WidgetShortcut : Qt::WindowShortcut);
+                                 where ? Qt::WidgetShortcut : Qt::ApplicationShortcut);
         connect(on, &QShortcut::activated, this, handler);
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { core_.MirrorField(); });

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Drives the real editor on an X display: drags fielder 0 of the first field
 # by (+30, -20) pixels, opens the zoom view, takes a screenshot of both
-# windows and saves with Yes.
-#   drag_and_save.sh <ringwright> <screenshot.png>
+# windows and saves with Yes. Then it mirrors the field, undoes that and
+# saves (keeping a copy of the archive), redoes it and saves again.
+#   drag_and_save.sh <ringwright> <screenshot.png> <archive>
 # The caller sets XDG_CONFIG_HOME so the first field loads at start-up.
 set -euo pipefail
 editor="$1"
 shot="$2"
+archive="$3"
 export QT_QPA_PLATFORM=xcb
 
 wait_for_window() {  # <name> -> window id
@@ -55,3 +57,25 @@ xdotool key Return   # "Are you sure to save this field": Yes is the default
 sleep 0.7
 xdotool key Return   # "saved"
 sleep 0.3
+
+save() {
+    xdotool key --window "$main" alt+s
+    sleep 0.7
+    xdotool key Return
+    sleep 0.7
+    xdotool key Return
+    sleep 0.3
+}
+# Without a window manager nothing gives the focus back after a message
+# box; the keys below are the window's, so it is given the focus first.
+xdotool windowfocus --sync "$main" || true
+xdotool key ctrl+m
+sleep 0.3
+xdotool key ctrl+z
+sleep 0.3
+save
+cp "$archive" "$archive.after-undo"
+xdotool windowfocus --sync "$main" || true
+xdotool key ctrl+y
+sleep 0.3
+save
