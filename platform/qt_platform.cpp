@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include "platform/qt_window_handle.h"
+#include "platform/wine_registry.h"
 
 namespace ringwright {
 namespace {
@@ -132,11 +133,24 @@ std::string QtPlatform::readSetting(const std::string& application, const std::s
                                     const std::string& key, const std::string& fallback) {
     const QSettings store(QSettings::IniFormat, QSettings::UserScope, qt(application));
     const QVariant value = store.value(qt(section) + "/" + qt(key));
-    if (!value.isValid()) return fallback;
+    if (!value.isValid()) return wineSetting(application, section, key).value_or(fallback);
     // An unquoted comma makes the INI reader split the text; the value is
     // still one path.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(",").toStdString();
     return value.toString().toStdString();
+}
+
+// Players on Linux run the game under Wine, whose configuration tool keeps
+// the path in the prefix's registry, as a Windows path.
+std::optional<std::string> QtPlatform::wineSetting(const std::string& application, const std::string& section,
+                                                   const std::string& key) {
+    const auto prefix = winePrefix();
+    const auto stored =
+        readWineSetting(prefix, "Software\\VB and VBA Program Settings\\" + application + "\\" + section, key);
+    if (!stored) return std::nullopt;
+    const auto path = linuxPathOf(prefix, *stored);
+    if (!path) return std::nullopt;
+    return path->string();
 }
 
 // $XDG_DATA_HOME/Ringwright, by default ~/.local/share/Ringwright.

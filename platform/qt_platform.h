@@ -31,6 +31,8 @@ protected:
 
 private:
     std::optional<std::string> fileDialog(const FileDialogRecord& record, bool save);
+    static std::optional<std::string> wineSetting(const std::string& application, const std::string& section,
+                                                  const std::string& key);
     std::optional<ScreenRect> confinement_;
 };
 
