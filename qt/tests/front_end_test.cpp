@@ -7,12 +7,14 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include "fielddata/field_text.h"
 #include "fielddata/tests/temp_dir.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_window_handle.h"
@@ -156,6 +158,30 @@ TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
     zoom->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->zoomWindow(), nullptr);
+}
+
+TEST_F(QtFrontEndTest, ADroppedFileIsImportedAndTheToolKeysWorkFromABox) {
+    fielddata::FieldTexts texts;
+    for (int i = 0; i < 9; ++i) texts[i] = {"1.5", "2", "Slip01.anm", "3"};
+    testing_support::writeBytes(dir / "f.opt", fielddata::buildFieldText(texts));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((dir / "f.opt").string()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);  // the drop goes where the drag entered
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(window->txtX[0]->text(), "1.5");
+    EXPECT_EQ(window->lblFileName->text().toStdString(), (dir / "f.opt").string());
+
+    // A box's own undo would take back only its typing: the field's comes first.
+    window->txtNum[3]->setFocus();
+    QTest::keyClick(window->txtNum[3], Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(window->txtX[3]->text(), "-1.5");
+    QTest::keyClick(window->txtNum[3], Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->txtX[3]->text(), "1.5");
+    QTest::keyClick(window->txtNum[3], Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->txtX[3]->text(), "-1.5");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST(QtPlatformTest, MessagesKeepTheirLinesAsWritten) {
