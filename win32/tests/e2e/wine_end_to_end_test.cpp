@@ -38,6 +38,21 @@ Rect rectOf(const std::string& text) {
     return r;
 }
 
+std::string sizeOf(const std::string& rect) {
+    const Rect r = rectOf(rect);
+    return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+std::string cornerOf(const std::string& rect) { return rect.substr(0, rect.find(',', rect.find(',') + 1)); }
+
+// Every key of `expected` as the state holds it.
+void expectKeys(const State& state, const State& expected) {
+    for (const auto& [key, value] : expected) {
+        const auto found = state.find(key);
+        EXPECT_EQ(found == state.end() ? "<none>" : found->second, value) << key;
+    }
+}
+
 std::string output(const std::string& command) {
     std::string text;
     FILE* pipe = popen(command.c_str(), "r");
@@ -206,55 +221,38 @@ protected:
 
 TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     State s = started();
-    EXPECT_EQ(s["txtGOBFile"], windowsPath(archive));
-    EXPECT_EQ(s["cboFieldList"], "0:Standard Attacking");
-    EXPECT_EQ(s["txtX(0)"], "0.000000");
-    EXPECT_EQ(s["txtZ(0)"], "-1.600000");
-    EXPECT_EQ(s["cboAnim(0)"], "1:Slip01.anm");
-    EXPECT_EQ(s["txtNum(8)"], "3");
-    EXPECT_EQ(s["lblFielder(0)"], "200,240,210,256");  // X 0, Z -1.6
-    EXPECT_EQ(s["colour.lblFielder(0)"], "FF0000");
-    EXPECT_EQ(s["focus"], "txtGOBFile");
-    const Rect client = rectOf(s["main.client"]);
-    EXPECT_EQ(client.right - client.left, 696);
-    EXPECT_EQ(client.bottom - client.top, 446);
+    expectKeys(s, {{"txtGOBFile", windowsPath(archive)}, {"cboFieldList", "0:Standard Attacking"},
+                   {"txtX(0)", "0.000000"}, {"txtZ(0)", "-1.600000"}, {"cboAnim(0)", "1:Slip01.anm"},
+                   {"txtNum(8)", "3"}, {"lblFielder(0)", "200,240,210,256"}, {"colour.lblFielder(0)", "FF0000"},
+                   {"focus", "txtGOBFile"}});
+    EXPECT_EQ(sizeOf(s["main.client"]), "696x446");
 
     // Grab fielder 0 5 pixels right and 8 down of its corner; the pointer stays in the view.
     const Rect ground = rectOf(s["Picture1.client"]);
     pressAndMove(ground.x(205), ground.y(248), 3, -2, 10);
-    s = state();
-    EXPECT_EQ(s["clip"], s["Picture1.client"]);
-    EXPECT_EQ(s["colour.txtX(0)"], "FFFF00");
-    EXPECT_EQ(s["colour.txtZ(0)"], "00FF00");
-    EXPECT_EQ(s["txtX(0)"], "0.000000");  // the boxes wait for the drop
+    // The boxes wait for the drop.
+    expectKeys(state(), {{"clip", s["Picture1.client"]}, {"colour.txtX(0)", "FFFF00"}, {"colour.txtZ(0)", "00FF00"},
+                         {"txtX(0)", "0.000000"}});
     xdo("mouseup 1");
-    s = waitFor("txtX(0)", "-1.200000");
-    EXPECT_EQ(s["txtZ(0)"], "-0.800000");
-    EXPECT_EQ(s["lblFielder(0)"], "230,220,240,236");
-    EXPECT_EQ(s["clip"], "0,0,1280,1024");
-    EXPECT_EQ(s["colour.txtX(0)"], "FFFFFF");
+    expectKeys(waitFor("txtX(0)", "-1.200000"), {{"txtZ(0)", "-0.800000"}, {"lblFielder(0)", "230,220,240,236"},
+                                                 {"clip", "0,0,1280,1024"}, {"colour.txtX(0)", "FFFFFF"}});
 
     // Zoom opens over the main window's corner; fielder 0 now stands in the middle square.
     xdo("key alt+z");
     s = waitFor("zoom.visible", "1");
-    EXPECT_EQ(s["zoom.title"], "Zoom View");
-    EXPECT_EQ(rectOf(s["zoom.rect"]).left, rectOf(s["main.rect"]).left);
-    EXPECT_EQ(rectOf(s["zoom.rect"]).top, rectOf(s["main.rect"]).top);
-    EXPECT_EQ(s["zoom.owner"], "0");
+    // Fielder 0 at (5800, 5200) twips; fielder 1 parked beyond the right edge.
+    expectKeys(s, {{"zoom.title", "Zoom View"}, {"zoom.owner", "0"}, {"zoom.lblFielder(0)", "387,347,400,364"},
+                   {"zoom.lblFielder(1)", "427,72,440,89"}, {"colour.zoom.lblFielder(0)", "00FFFF"}});
+    EXPECT_EQ(cornerOf(s["zoom.rect"]), cornerOf(s["main.rect"]));
     const Rect zoom = rectOf(s["zoom.client"]);
-    EXPECT_EQ(zoom.right - zoom.left, 394);
-    EXPECT_EQ(zoom.bottom - zoom.top, 368);
-    EXPECT_EQ(s["zoom.lblFielder(0)"], "387,347,400,364");  // (5800, 5200) twips
-    EXPECT_EQ(s["zoom.lblFielder(1)"], "427,72,440,89");     // parked beyond the right edge
-    EXPECT_EQ(s["colour.zoom.lblFielder(0)"], "00FFFF");
+    EXPECT_EQ(sizeOf(s["zoom.client"]), "394x368");
 
     // A drop there moves the main marker and writes the boxes.
     pressAndMove(zoom.x(390), zoom.y(350), -10, -5, 6);
     EXPECT_EQ(state()["clip"], s["zoom.client"]);
     xdo("mouseup 1");
     s = waitFor("txtX(0)", "-0.600000");
-    EXPECT_EQ(s["txtZ(0)"], "-0.500000");
-    EXPECT_EQ(s["lblFielder(0)"], "215,213,225,229");
+    expectKeys(s, {{"txtZ(0)", "-0.500000"}, {"lblFielder(0)", "215,213,225,229"}});
     xdo("key alt+F4");  // the zoom window, which the drop left active
     waitFor("zoom", "none");
 
@@ -269,15 +267,15 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     const std::size_t slot = 4096;
     EXPECT_TRUE(after.substr(0, slot) == before.substr(0, slot));
     EXPECT_TRUE(after.substr(slot + 2040) == before.substr(slot + 2040));
-    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::X), "-0.600000");
-    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::Z), "-0.500000");
+    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::X) + " " +
+                  filled(after.substr(slot, 2048), 0, fielddata::FielderBox::Z),
+              "-0.600000 -0.500000");
     std::system(("import -window root '" RINGWRIGHT_SCREENSHOT "'"));
 }
 
 TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     State s = started();
-    const Rect z2 = rectOf(s["rect.txtZ(2)"]);
-    click(z2);
+    click(rectOf(s["rect.txtZ(2)"]));
     waitFor("focus", "txtZ(2)");
     waitFor("colour.lblFielder(2)", "0000FF");
     xdo("key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
@@ -285,18 +283,14 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     EXPECT_EQ(waitFor("txtZ(2)", "9")["lblFielder(2)"], "163,245,173,261");  // Z boxes place nothing
 
     // Into the X box: the marker stays blue; any key's release checks all nine.
-    const Rect x2 = rectOf(s["rect.txtX(2)"]);
-    click(x2);
+    click(rectOf(s["rect.txtX(2)"]));
     waitFor("focus", "txtX(2)");
     waitFor("colour.lblFielder(2)", "0000FF");
     xdo("key End");
     expectMessage("Fielder not in range", "critical", "OK");
-    s = state();
-    EXPECT_EQ(s["txtX(2)"], "1");
-    EXPECT_EQ(s["txtZ(2)"], "1");
-    EXPECT_EQ(s["lblFielder(2)"], "175,175,185,191");
-    EXPECT_EQ(s["focus"], "txtX(2)");  // back where it was before the message
-    EXPECT_EQ(s["colour.lblFielder(2)"], "0000FF");
+    // The focus is back where it was before the message.
+    expectKeys(state(), {{"txtX(2)", "1"}, {"txtZ(2)", "1"}, {"lblFielder(2)", "175,175,185,191"},
+                         {"focus", "txtX(2)"}, {"colour.lblFielder(2)", "0000FF"}});
     xdo("key Tab");
     waitFor("focus", "txtZ(2)");  // the lost focus comes first: the marker stays blue
     EXPECT_EQ(state()["colour.lblFielder(2)"], "0000FF");
@@ -304,8 +298,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     waitFor("focus", "txtNum(2)");
     waitFor("colour.lblFielder(2)", "FF0000");
 
-    const Rect n8 = rectOf(s["rect.txtNum(8)"]);
-    click(n8);
+    click(rectOf(s["rect.txtNum(8)"]));
     waitFor("focus", "txtNum(8)");
     xdo("key Tab");
     waitFor("focus", "cmdZoom");
@@ -314,7 +307,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
 }
 
 TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
-    State s = started();
+    started();
     xdo("key alt+e");
     EXPECT_EQ(waitFor("dialog.caption", "Select the file")["boxes"], "1");
     inspector("answer '" + windowsPath(dir / "sent") + "'");
@@ -328,12 +321,9 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     xdo("key alt+i");
     waitFor("dialog.caption", "Select the file");
     inspector("answer '" + windowsPath(dir / "slips.opt") + "'");
-    s = waitFor("txtX(5)", "2.5");
-    EXPECT_EQ(s["txtZ(5)"], "-5");
-    EXPECT_EQ(s["cboAnim(5)"], "2:Close01.anm");
-    EXPECT_EQ(s["lblFileName"], windowsPath(dir / "slips.opt"));
-    EXPECT_EQ(s["lblFielder(5)"], "138,325,148,341");
-    EXPECT_EQ(s["boxes"], "0");
+    expectKeys(waitFor("txtX(5)", "2.5"), {{"txtZ(5)", "-5"}, {"cboAnim(5)", "2:Close01.anm"},
+                                           {"lblFileName", windowsPath(dir / "slips.opt")},
+                                           {"lblFielder(5)", "138,325,148,341"}, {"boxes", "0"}});
 
     xdo("key alt+a");
     expectMessage("Longstopper Ringwright version 1 by the Ringwright developers\\tringwright@example.org\\r\\n\\r\\n"
@@ -351,30 +341,27 @@ TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
         return readBytes(archive).substr(4096, 2048);
     };
     xdo("key ctrl+m");
-    State s = waitFor("txtX(1)", "-0.900000");
-    EXPECT_EQ(s["txtX(0)"], "0.000000");  // zero keeps its text
-    EXPECT_EQ(s["txtX(4)"], "2.800000");
-    EXPECT_EQ(s["txtZ(1)"], "-1.900000");
-    EXPECT_EQ(s["lblFielder(1)"], "223,248,233,264");
+    // Zero keeps its text; Z stays; the markers follow.
+    expectKeys(waitFor("txtX(1)", "-0.900000"), {{"txtX(0)", "0.000000"}, {"txtX(4)", "2.800000"},
+                                                 {"txtZ(1)", "-1.900000"}, {"lblFielder(1)", "223,248,233,264"}});
     xdo("key ctrl+z");
     EXPECT_EQ(waitFor("txtX(1)", "0.900000")["lblFielder(1)"], "178,248,188,264");
     EXPECT_EQ(filled(save(), 1, fielddata::FielderBox::X), "0.900000");
     xdo("key ctrl+y");
     waitFor("txtX(1)", "-0.900000");
     const std::string slot = save();
-    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::X), "-0.900000");
-    EXPECT_EQ(filled(slot, 4, fielddata::FielderBox::X), "2.800000");
-    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::Z), "-1.900000");
+    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::X) + " " + filled(slot, 4, fielddata::FielderBox::X) + " " +
+                  filled(slot, 1, fielddata::FielderBox::Z),
+              "-0.900000 2.800000 -1.900000");
 }
 
 TEST_F(WineEditor, WithoutFieldTxtTheProgramSaysSoAndEnds) {
     ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));  // the download's own program has none beside it
     launch(unpacked / "ringwright.exe");
-    const State s = waitFor("message.text", "Unable to find Field.txt");
-    EXPECT_EQ(s.at("main.visible"), "0");  // never shown
-    EXPECT_EQ(s.at("message.caption"), "Error");
-    EXPECT_EQ(s.at("message.icon"), "critical");
-    EXPECT_EQ(s.at("message.buttons"), "OK");
+    // The window is never shown.
+    expectKeys(waitFor("message.text", "Unable to find Field.txt"),
+               {{"main.visible", "0"}, {"message.caption", "Error"}, {"message.icon", "critical"},
+                {"message.buttons", "OK"}});
     inspector("press 1");
     EXPECT_EQ(exitStatus(20s), 1);
 }
