@@ -236,10 +236,12 @@ void MainWindow::showCentred() {
 }
 
 bool MainWindow::isDialogMessage(MSG& message) {
-    if (window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
-        TranslateAcceleratorW(window_, fieldTools_, &message))
-        return true;
-    if (zoom_ && zoom_->alive() && IsDialogMessageW(zoom_->handle(), &message)) return true;
+    // The tool keys work in the zoom window too: Ctrl+Z there takes back its drop.
+    const bool zoomAlive = zoom_ && zoom_->alive();
+    const bool ours = window_ && (message.hwnd == window_ || IsChild(window_, message.hwnd) ||
+                                  (zoomAlive && (message.hwnd == zoom_->handle() || IsChild(zoom_->handle(), message.hwnd))));
+    if (ours && TranslateAcceleratorW(window_, fieldTools_, &message)) return true;
+    if (zoomAlive && IsDialogMessageW(zoom_->handle(), &message)) return true;
     return window_ && IsDialogMessageW(window_, &message);
 }
 
