@@ -265,6 +265,14 @@ int main(int argc, char** argv) {
         RECT clip{};
         GetClipCursor(&clip);
         put("clip", rectText(clip));
+        std::string copied = "none";
+        if (OpenClipboard(nullptr)) {
+            BITMAP picture{};
+            if (const HANDLE data = GetClipboardData(CF_BITMAP); data && GetObjectW(data, sizeof picture, &picture))
+                copied = std::to_string(picture.bmWidth) + "x" + std::to_string(picture.bmHeight);
+            CloseClipboard();
+        }
+        put("clipboard", copied);
         DWORD process = 0;
         if (main) GetWindowThreadProcessId(main, &process);
         const std::vector<HWND> dialogs = main ? dialogsOf(process) : std::vector<HWND>{};

@@ -325,6 +325,21 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
                                            {"lblFileName", windowsPath(dir / "slips.opt")},
                                            {"lblFielder(5)", "138,325,148,341"}, {"boxes", "0"}});
 
+    // The ground as a picture: saved from its menu, copied with Ctrl+C.
+    const Rect ground = rectOf(state()["Picture1.client"]);
+    pointTo(ground.x(60), ground.y(60));
+    xdo("click 3");
+    xdo("key p");  // Save picture...
+    waitFor("dialog.caption", "Save the picture");
+    inspector("answer '" + windowsPath(dir / "field") + "'");
+    waitFor("boxes", "0");
+    const std::string png = readBytes(dir / "field.png");
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x01\x90\0\0\x01\x90", 8));  // 400 x 400
+    xdo("click 1");
+    xdo("key ctrl+c");
+    waitFor("clipboard", "400x400");
+
     xdo("key alt+a");
     expectMessage("Longstopper Ringwright version 1 by the Ringwright developers\\tringwright@example.org\\r\\n\\r\\n"
                   "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\\r\\n"
