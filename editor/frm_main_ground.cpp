@@ -21,13 +21,13 @@ void frmMain::MoveFielderToCoordinates() {
         // check after it passes and the fielder stands at (1, 1).
         const auto check = [&](ControlId box) {
             const auto value = fielddata::parseCoordinate(view_.text(box));
-            reset = reset || !value || !fielddata::inCoordinateRange(value.value());
             if (!value) {
                 say(value.reason(), style::kCritical);
                 view_.setText(txtX(i), "1");
                 view_.setText(txtZ(i), "1");
             }
             if (!value || !fielddata::inCoordinateRange(value.value())) {
+                reset = true;
                 say("Fielder not in range", style::kCritical);
                 view_.setText(txtX(i), "1");
                 view_.setText(txtZ(i), "1");

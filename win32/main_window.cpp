@@ -112,24 +112,25 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Made at its place with its font: moving sixty controls afterwards costs
 // more than making them.
 HWND MainWindow::add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
-                     DWORD exStyle) {
+                     DWORD exStyle, Face face) {
     const RECT at = scale_.pixels(where);
     const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
     const int height = at.bottom - at.top;
     const HWND control = CreateWindowExW(exStyle, type, text, style, at.left, at.top, at.right - at.left,
                                          list ? height + kDroppedListPixels : height, window_,
                                          reinterpret_cast<HMENU>(INT_PTR(id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control)), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), FALSE);
     if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
-    placed_.push_back({control, where});
+    placed_.push_back({control, where, face});
     return control;
 }
 
-HFONT MainWindow::fontFor(HWND control) const {
-    if (control == cmdGOBFile_) return fonts_->dots();
-    for (std::size_t i = 5; i < label1_.size(); ++i)
-        if (control == label1_[i]) return fonts_->marker();
-    return fonts_->window();
+HFONT MainWindow::fontOf(Face face) const {
+    switch (face) {
+    case Face::Marker: return fonts_->marker();
+    case Face::Dots: return fonts_->dots();
+    default: return fonts_->window();
+    }
 }
 
 // Made in the focus order; a label stands just before the control its
@@ -138,8 +139,7 @@ void MainWindow::createControls() {
     fonts_ = std::make_unique<Fonts>(scale_);
     add(L"STATIC", L"&GOB", kLabel, id::kLabel3, ml::kLabel3);
     txtGOBFile_ = add(L"EDIT", L"", kBox, id::kTxtGOBFile, ml::kTxtGOBFile, WS_EX_CLIENTEDGE);
-    cmdGOBFile_ = add(L"BUTTON", L"...", kButton, id::kCmdGOBFile, ml::kCmdGOBFile);
-    SendMessageW(cmdGOBFile_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->dots()), FALSE);
+    cmdGOBFile_ = add(L"BUTTON", L"...", kButton, id::kCmdGOBFile, ml::kCmdGOBFile, 0, Face::Dots);
     lblFileName_ = add(L"STATIC", L"", kLabel & ~WS_VISIBLE, id::kLblFileName, ml::kLblFileName);
     backColours_[lblFileName_] = colour::kPaleBlue;
     label1_[4] = add(L"STATIC", L"&List", kLabel, id::kLabel1 + 4, ml::kListLabel);
@@ -149,8 +149,8 @@ void MainWindow::createControls() {
     for (int k = 0; k < 4; ++k) label1_[std::size_t(k)] = add(L"STATIC", headings[k], kLabel, id::kLabel1 + k, headingPlaces[k]);
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         const auto at = std::size_t(i);
-        label1_[5 + at] = add(L"STATIC", std::to_wstring(i).c_str(), kLabel, id::kLabel1 + 5 + i, ml::rowDigit(i));
-        SendMessageW(label1_[5 + at], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->marker()), FALSE);
+        label1_[5 + at] =
+            add(L"STATIC", std::to_wstring(i).c_str(), kLabel, id::kLabel1 + 5 + i, ml::rowDigit(i), 0, Face::Marker);
         txtX_[at] = add(L"EDIT", L"", kBox, id::kTxtX + i, ml::txtX(i), WS_EX_CLIENTEDGE);
         txtZ_[at] = add(L"EDIT", L"", kBox, id::kTxtZ + i, ml::txtZ(i), WS_EX_CLIENTEDGE);
         cboAnim_[at] = add(WC_COMBOBOXW, L"", kList, id::kCboAnim + i, ml::cboAnim(i));
@@ -165,7 +165,7 @@ void MainWindow::createControls() {
     const RECT ground = scale_.pixels(ml::kPicture1);
     SetWindowPos(picture1_, nullptr, ground.left, ground.top, ground.right - ground.left, ground.bottom - ground.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    placed_.push_back({picture1_, ml::kPicture1});
+    placed_.push_back({picture1_, ml::kPicture1, Face::Window});
     add(L"BUTTON", L"&About", kButton, id::kCmdAbout, ml::kCmdAbout);
 
     const MarkerLook look{colour::kWhite, colour::kRed, fonts_->marker(), ml::kMarkerWidth, ml::kMarkerHeight};
@@ -195,12 +195,12 @@ void MainWindow::createControls() {
 
 // Every control from its twips at a new DPI, with its font.
 void MainWindow::layOut() {
-    for (const auto& [control, where] : placed_) {
+    for (const auto& [control, where, face] : placed_) {
         RECT at = scale_.pixels(where);
         wchar_t type[32] = {};
         GetClassNameW(control, type, 32);
         const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control)), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), TRUE);
         // A list's height holds its dropped part; its field keeps the table's height.
         const int height = at.bottom - at.top;
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, list ? height + kDroppedListPixels : height,

@@ -64,9 +64,11 @@ private:
                                           DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    // The face a control shows, chosen afresh at every DPI.
+    enum class Face { Window, Marker, Dots };
     HWND add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
-             DWORD exStyle = 0);
-    HFONT fontFor(HWND control) const;
+             DWORD exStyle = 0, Face face = Face::Window);
+    HFONT fontOf(Face face) const;
     void layOut();
     void onActivate(bool active);
     void onNextControl(WPARAM which, bool isHandle);
@@ -88,7 +90,12 @@ private:
     HWND window_ = nullptr;
     Scale scale_;
     std::unique_ptr<Fonts> fonts_;
-    std::vector<std::pair<HWND, TwipsRect>> placed_;
+    struct Placed {
+        HWND control;
+        TwipsRect where;
+        Face face;
+    };
+    std::vector<Placed> placed_;
     std::map<HWND, StoredColour> backColours_;
     HWND txtGOBFile_ = nullptr, lblFileName_ = nullptr, cboFieldList_ = nullptr, picture1_ = nullptr;
     HWND cmdGOBFile_ = nullptr, tooltip_ = nullptr, lastFocus_ = nullptr;
