@@ -36,7 +36,8 @@ bool frmMain::Form_Load() {
 
     view_.setText(kTxtGOBFile, platform_.readSetting("Longstopper", "Tunebench", "GOB", ""));
     const bool pathKnown = !view_.text(kTxtGOBFile).empty();
-    if (pathKnown) recoverUnfinishedSave();
+    // Once per start: the first field's load below does not look again.
+    const bool archiveUsable = pathKnown && slotReadable(recoverUnfinishedSave());
 
     // The lists are filled before the first field selects its animations.
     for (int i = 0; i < fielddata::kFielderCount; ++i)
@@ -45,7 +46,7 @@ bool frmMain::Form_Load() {
     if (pathKnown) {
         if (view_.listCount(kCboFieldList) > 0) {
             view_.setListIndex(kCboFieldList, 0);
-            cboFieldList_Click();
+            if (archiveUsable) loadSelectedField(false);
         } else if (!listing.problem) {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }

@@ -15,6 +15,7 @@
 #include "editor/platform.h"
 #include "editor/views.h"
 #include "fielddata/catalogue.h"
+#include "fielddata/save_journal.h"
 
 namespace ringwright {
 
@@ -89,7 +90,9 @@ private:
     bool LookUpFieldOffset();
     std::optional<std::string> ReadFieldSlot();
     bool WriteFieldSlot(std::string_view block);
-    void recoverUnfinishedSave();
+    fielddata::Recovery recoverUnfinishedSave();
+    static bool slotReadable(const fielddata::Recovery& recovery);
+    void loadSelectedField(bool recoverFirst);
     bool confirmSlotHoldsAField();
     void ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();

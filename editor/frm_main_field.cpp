@@ -60,14 +60,20 @@ bool frmMain::WriteFieldSlot(std::string_view block) {
 
 // A journal left by a save that never committed puts the slot back first,
 // so nothing is read from or written over a half-written slot.
-void frmMain::recoverUnfinishedSave() {
+fielddata::Recovery frmMain::recoverUnfinishedSave() {
     const auto recovery = fielddata::recoverUnfinishedSave(archivePath(), platform_.userDataFolder());
-    if (recovery.rolledBack)
-        say("A save into " + fielddata::quotedPath(archivePath()) + " did not finish. The field at byte " +
-                std::to_string(*recovery.rolledBack) + " has been put back as it was before that save.",
-            style::kInformation);
-    if (recovery.problem) say(*recovery.problem, style::kCritical);
+    if (recovery.rolledBack) {
+        std::string text = fielddata::describeRollback(archivePath(), *recovery.rolledBack);
+        if (recovery.problem) text += " " + *recovery.problem;
+        say(text, recovery.problem ? style::kExclamation : style::kInformation);
+    } else if (recovery.problem) {
+        say(*recovery.problem, style::kCritical);
+    }
+    return recovery;
 }
+
+// A slot put back can be read even while its journal stays; only saving waits.
+bool frmMain::slotReadable(const fielddata::Recovery& recovery) { return recovery.rolledBack || !recovery.problem; }
 
 // A slot that does not begin as every field does is most likely not a field
 // at all: the catalogue belongs to another archive. Writing there would
@@ -143,14 +149,16 @@ void frmMain::cmdGOBFile_Click() {
     if (chosen) view_.setText(kTxtGOBFile, *chosen);
 }
 
-void frmMain::cboFieldList_Click() {
+void frmMain::cboFieldList_Click() { loadSelectedField(true); }
+
+void frmMain::loadSelectedField(bool recoverFirst) {
     if (view_.text(kTxtGOBFile).empty()) {
         say("Please select the GOB file", style::kCritical);
         cmdGOBFile_Click();
         return;
     }
     if (!LookUpFieldOffset()) return;
-    recoverUnfinishedSave();
+    if (recoverFirst && !slotReadable(recoverUnfinishedSave())) return;
     const auto slot = ReadFieldSlot();
     if (slot) ParseFieldText(*slot);
     history_.startWith(fieldState());  // another field, another history
@@ -165,8 +173,7 @@ void frmMain::cmdSave_Click() {
         say("File Size too long", style::kCritical);
         return;
     }
-    recoverUnfinishedSave();
-    if (!confirmSlotHoldsAField()) return;
+    if (recoverUnfinishedSave().problem || !confirmSlotHoldsAField()) return;
     if (WriteFieldSlot(*block)) say("saved", style::kInformation);
 }
 

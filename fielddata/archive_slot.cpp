@@ -84,6 +84,16 @@ Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& 
     if (block.size() > kWritableLength) return Failure{"File Size too long"};
     const auto checked = checkSlotInArchive(save.archive, save.offset);
     if (!checked) return Failure{checked.reason()};
+    const auto lock = lockArchive(fs, save.archive, save.lockPatience);
+    if (!lock) return unchanged(lock.reason());
+    const Recovery recovery = recoverUnfinishedSaveLocked(save.archive, save.dataFolder, fs);
+    if (recovery.problem && recovery.rolledBack)
+        return Failure{"The field was not saved. " + describeRollback(save.archive, *recovery.rolledBack) + " " +
+                       *recovery.problem};
+    if (recovery.problem) return unchanged(*recovery.problem);
+    if (recovery.rolledBack)
+        return Failure{"The field was not saved. " + describeRollback(save.archive, *recovery.rolledBack) +
+                       " Save again to write this field."};
     // An archive that cannot be written is refused before anything is kept.
     auto opened = fs.openExisting(save.archive, true);
     if (!opened) return unchanged(opened.reason());
@@ -100,13 +110,12 @@ Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& 
     const auto journal = writeJournal(fs, save.archive, save.dataFolder, save.offset, old.value());
     if (!journal) return unchanged("The journal that makes a save safe could not be written: " + journal.reason());
 
-    // Removing the journal is the commit; until that is on the disk the save
+    // Clearing the journal is the commit; until that is on the disk the save
     // has not happened.
     auto saved = archive.writeAt(position, paddedBlock(block));
     if (saved) saved = archive.sync();
     if (saved) saved = archive.close();
-    if (saved) saved = fs.remove(journal.value());
-    if (saved) saved = fs.syncFolder(journal.value().parent_path());
+    if (saved) saved = clearJournal(fs, journal.value());
     if (saved) return success();
 
     auto restored = writeSlotBytes(fs, save.archive, save.offset, old.value());
@@ -114,8 +123,7 @@ Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& 
         return Failure{"The field was not saved. " + saved.reason() + " Its old bytes could not be put back yet: " +
                        restored.reason() + " They stay in " + quotedPath(journal.value()) +
                        " and are put back when Ringwright next opens this GOB file."};
-    std::error_code ignored;
-    if (std::filesystem::exists(journal.value(), ignored)) (void)fs.remove(journal.value());
+    (void)clearJournal(fs, journal.value());
     return unchanged(saved.reason());
 }
 

@@ -2,11 +2,13 @@
 // A field's slot in the game's archive: 2048 bytes at a 1-based offset, of
 // which a save writes the first 2040 in place. Nothing else of the archive,
 // nor its length, ever changes.
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "fielddata/archive_lock.h"
 #include "fielddata/catalogue.h"
 #include "fielddata/file_system.h"
 #include "fielddata/outcome.h"
@@ -28,13 +30,16 @@ struct SlotSave {
     FieldOffset offset = 0;
     std::filesystem::path dataFolder;  // empty: no backup, journal beside the archive only
     std::string listName;              // UTF-8, names the backup
+    std::chrono::milliseconds lockPatience = kLockPatience;
 };
 
 // `block` of at most 2040 bytes, then NUL fill up to 2040 bytes, written in
-// place as one commit: the slot's old bytes are kept first (the backup, the
-// journal, both on the disk), then the slot is written and synced, then the
-// journal is removed. On any failure the old bytes go back and the reason
-// says that the field in the archive is unchanged.
+// place as one commit while the archive's lock is held: the slot's old bytes
+// are kept first (the backup, the journal, both on the disk), then the slot is
+// written and synced, then the journal is cleared. On any failure the old
+// bytes go back and the reason says that the field in the archive is
+// unchanged. A journal of an earlier save that cannot be cleared refuses the
+// save, since it would undo it at the next start.
 Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& fs = systemFileSystem());
 
 // The block with NUL fill up to 2040 bytes, as slots and exchange files hold it.

@@ -1,13 +1,15 @@
 #include "fielddata/backups.h"
 
+#include <optional>
 #include <system_error>
 
+#include "fielddata/archive_names.h"
 #include "fielddata/archive_slot.h"
 
 namespace fielddata {
 namespace {
 
-constexpr std::size_t kLongestName = 100;
+constexpr std::size_t kLongestName = 100;  // bytes, well inside any file system's 255
 
 bool unsafeInFileName(unsigned char c) {
     return c < 0x20 || c == 0x7F || std::string_view("<>:\"/\\|?*").find(char(c)) != std::string_view::npos;
@@ -19,17 +21,13 @@ std::string suffixFor(FieldOffset offset) { return " at " + std::to_string(offse
 
 std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder,
                                       const std::filesystem::path& archive) {
-    return dataFolder / "backups" / archive.filename();
+    return dataFolder / "backups" / pathFromUtf8(archiveKey(archive));
 }
 
 std::string backupFileName(std::string_view listName, FieldOffset offset) {
     std::string name;
-    std::size_t characters = 0;
-    for (char c : listName) {
-        const bool startsCharacter = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kLongestName) break;
-        name += unsafeInFileName(static_cast<unsigned char>(c)) ? '_' : c;
-    }
+    for (char c : listName) name += unsafeInFileName(static_cast<unsigned char>(c)) ? '_' : c;
+    name = shortenedName(name, kLongestName);
     // Windows drops trailing dots and blanks from a name; keep the name whole.
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
     if (name.empty()) name = "Field";
@@ -40,15 +38,16 @@ Status keepOriginalField(FileSystem& fs, const std::filesystem::path& dataFolder
                          const std::filesystem::path& archive, std::string_view listName, FieldOffset offset,
                          std::string_view slotBytes) {
     const auto folder = backupFolderFor(dataFolder, archive);
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) return Failure{"Cannot make the folder " + quotedPath(folder) + ": " + error.message() + "."};
+    if (auto made = makeFoldersDurably(fs, folder); !made) return made;
     const std::string suffix = suffixFor(offset);
+    std::error_code error;
+    std::optional<std::filesystem::path> existing;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (displayPath(entry.path().filename()).ends_with(suffix)) return success();
+        if (displayPath(entry.path().filename()).ends_with(suffix)) existing = entry.path();
     if (error) return Failure{"Cannot look into the folder " + quotedPath(folder) + ": " + error.message() + "."};
-    return createDurably(fs, folder / pathFromUtf8(backupFileName(listName, offset)),
-                         slotBytes.substr(0, kWritableLength));
+    if (existing && std::filesystem::file_size(*existing, error) == kWritableLength && !error) return success();
+    return replaceDurably(fs, existing.value_or(folder / pathFromUtf8(backupFileName(listName, offset))),
+                          slotBytes.substr(0, kWritableLength));
 }
 
 }  // namespace fielddata

@@ -2,8 +2,9 @@
 // The player's original fields: the first time the editor overwrites a slot
 // of an archive, the slot's bytes as they were are kept as an exchange file
 // in the per-user data folder, and never overwritten afterwards:
-//   backups/<archive file name>/<list name> at <offset>.opt
-// Restoring one is an Import, then a Save.
+//   backups/<archive key>/<list name> at <offset>.opt
+// The archive key holds a hash of the archive's full path, so each copy of
+// the game keeps its own originals. Restoring one is an Import, then a Save.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,11 +16,13 @@ namespace fielddata {
 
 std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder, const std::filesystem::path& archive);
 
-// "<list name> at <offset>.opt", with what a file name cannot hold replaced.
+// "<list name> at <offset>.opt", with what a file name cannot hold replaced
+// and a long name cut to 100 bytes, marked with a hash.
 std::string backupFileName(std::string_view listName, FieldOffset offset);
 
 // Keeps the first 2040 of `slotBytes` unless the slot at `offset` of this
-// archive has a backup already, under whatever list name.
+// archive has a whole backup already, under whatever list name. A backup is
+// whole only at 2040 bytes: one cut short by a killed save is replaced.
 Status keepOriginalField(FileSystem& fs, const std::filesystem::path& dataFolder,
                          const std::filesystem::path& archive, std::string_view listName, FieldOffset offset,
                          std::string_view slotBytes);

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "fielddata/archive_slot.h"
@@ -28,14 +27,6 @@ std::filesystem::path followLinks(std::filesystem::path path) {
     return path;
 }
 
-std::string randomTag() {
-    constexpr char kHex[] = "0123456789abcdef";
-    std::random_device random;
-    std::string tag;
-    for (unsigned bits = random(), k = 0; k < 8; ++k, bits >>= 4) tag += kHex[bits & 0xF];
-    return tag;
-}
-
 }  // namespace
 
 Status writeExchangeFile(const std::filesystem::path& target, std::string_view block, FileSystem& fs) {
@@ -51,25 +42,7 @@ Status writeExchangeFile(const std::filesystem::path& target, std::string_view b
         (void)fs.close(probe.value());
     }
 
-    const std::string bytes = paddedBlock(block);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        // Built piece by piece: GCC 12 at -O3 mistakes "." + tag for an overlap.
-        std::string suffix = ".";
-        suffix += randomTag();
-        suffix += ".ringwright-tmp";
-        auto temporary = file;
-        temporary += suffix;
-        bool taken = false;
-        const auto written = createDurably(fs, temporary, bytes, replacing ? &file : nullptr, &taken);
-        if (taken) continue;
-        if (!written) return written;
-        if (auto replaced = fs.replace(temporary, file); !replaced) {
-            (void)fs.remove(temporary);
-            return replaced;
-        }
-        return fs.syncFolder(file.parent_path());
-    }
-    return Failure{"Cannot find a free name for a new file beside " + quotedPath(file) + "."};
+    return replaceDurably(fs, file, paddedBlock(block), replacing ? &file : nullptr);
 }
 
 Outcome<std::string> readExchangeFile(const std::filesystem::path& source) {

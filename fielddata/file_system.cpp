@@ -2,12 +2,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -24,6 +27,12 @@ Failure failure(std::string_view what, const std::filesystem::path& path, int co
 #ifdef _WIN32
 
 HANDLE handleOf(NativeFile file) { return reinterpret_cast<HANDLE>(file); }
+
+OVERLAPPED lockedByte() {
+    OVERLAPPED at{};
+    at.OffsetHigh = 0x7FFFFFFFu;
+    return at;
+}
 
 Failure lastError() { return Failure{std::system_category().message(int(GetLastError()))}; }
 
@@ -92,8 +101,29 @@ public:
         return success();
     }
 
+    Status createFolder(const std::filesystem::path& path) override {
+        if (!CreateDirectoryW(path.c_str(), nullptr)) return failure("Cannot make the folder", path, int(GetLastError()));
+        return success();
+    }
+
     // Windows keeps access in the folder's inherited lists, not in bits.
-    Status matchAccess(NativeFile, const std::filesystem::path&) override { return success(); }
+    Status giveAccess(NativeFile, const std::filesystem::path*) override { return success(); }
+
+    // Windows locks are mandatory, so the lock covers one byte far past the
+    // end of any archive, where no read or write of the game's ever goes.
+    Outcome<bool> tryLock(NativeFile file) override {
+        OVERLAPPED at = lockedByte();
+        if (LockFileEx(handleOf(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+            return true;
+        if (GetLastError() == ERROR_LOCK_VIOLATION || GetLastError() == ERROR_IO_PENDING) return false;
+        return lastError();
+    }
+
+    Status unlock(NativeFile file) override {
+        OVERLAPPED at = lockedByte();
+        if (!UnlockFileEx(handleOf(file), 0, 1, 0, &at)) return lastError();
+        return success();
+    }
 
     // A rename made with MOVEFILE_WRITE_THROUGH is on the disk when it returns.
     Status syncFolder(const std::filesystem::path&) override { return success(); }
@@ -125,7 +155,7 @@ public:
     }
 
     Outcome<NativeFile> createNew(const std::filesystem::path& path, bool* taken) override {
-        const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (file < 0) {
             if (taken) *taken = errno == EEXIST;
             return failure("Cannot create", path, errno);
@@ -171,15 +201,43 @@ public:
         return success();
     }
 
+    Status createFolder(const std::filesystem::path& path) override {
+        if (::mkdir(path.c_str(), 0777) != 0) return failure("Cannot make the folder", path, errno);
+        return success();
+    }
+
     // The owner can be given only by root; where it cannot, the file stays
     // the player's own, which is what a file they replace would be anyway.
-    Status matchAccess(NativeFile file, const std::filesystem::path& model) override {
+    Status giveAccess(NativeFile file, const std::filesystem::path* model) override {
+        if (!model) {
+            // The mask can only be read by setting it; the editor makes files on one thread.
+            const mode_t mask = ::umask(077);
+            ::umask(mask);
+            if (::fchmod(descriptorOf(file), 0666 & ~mask) != 0) return lastError();
+            return success();
+        }
         struct stat status {};
-        if (::stat(model.c_str(), &status) != 0) return failure("Cannot read the permissions of", model, errno);
+        if (::stat(model->c_str(), &status) != 0) return failure("Cannot read the permissions of", *model, errno);
         if (::fchown(descriptorOf(file), status.st_uid, status.st_gid) != 0 && errno != EPERM)
-            return failure("Cannot give the owner of", model, errno);
+            return failure("Cannot give the owner of", *model, errno);
         if (::fchmod(descriptorOf(file), status.st_mode & 07777) != 0)
-            return failure("Cannot give the permissions of", model, errno);
+            return failure("Cannot give the permissions of", *model, errno);
+        return success();
+    }
+
+    // flock, not fcntl: its lock belongs to the open file, so a second lock
+    // from the same process waits too, and closing another descriptor of the
+    // archive does not drop it.
+    Outcome<bool> tryLock(NativeFile file) override {
+        while (::flock(descriptorOf(file), LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) return false;
+            if (errno != EINTR) return lastError();
+        }
+        return true;
+    }
+
+    Status unlock(NativeFile file) override {
+        if (::flock(descriptorOf(file), LOCK_UN) != 0) return lastError();
         return success();
     }
 
@@ -239,7 +297,7 @@ Status OpenFile::sync() {
     return synced;
 }
 
-Status OpenFile::matchAccess(const std::filesystem::path& model) { return fs_->matchAccess(file_, model); }
+Status OpenFile::giveAccess(const std::filesystem::path* model) { return fs_->giveAccess(file_, model); }
 
 Status OpenFile::close() {
     open_ = false;
@@ -256,13 +314,93 @@ Status createDurably(FileSystem& fs, const std::filesystem::path& path, std::str
     {
         OpenFile file(fs, created.value(), path);
         written = file.writeAt(0, bytes);
-        if (written && accessModel) written = file.matchAccess(*accessModel);
+        if (written) written = file.giveAccess(accessModel);
         if (written) written = file.sync();
         if (written) written = file.close();
     }
     if (written) written = fs.syncFolder(path.parent_path());
     if (!written) (void)fs.remove(path);
     return written;
+}
+
+}  // namespace fielddata
+
+namespace fielddata {
+namespace {
+
+constexpr std::string_view kTemporaryEnd = ".ringwright-tmp";
+
+std::string randomTag() {
+    constexpr char kHex[] = "0123456789abcdef";
+    std::random_device random;
+    std::string tag;
+    for (unsigned bits = random(), k = 0; k < 8; ++k, bits >>= 4) tag += kHex[bits & 0xF];
+    return tag;
+}
+
+// "<target name>.<8 hex digits>.ringwright-tmp": only our own temporary files.
+// Compared in the system's own characters, which any name can be spelt in.
+bool isLeftoverOf(const std::filesystem::path& candidate, const std::filesystem::path& target) {
+    using Text = std::filesystem::path::string_type;
+    const Text name = candidate.filename().native();
+    const Text prefix = target.filename().native() + std::filesystem::path(".").native();
+    const Text end = std::filesystem::path(kTemporaryEnd).native();
+    if (name.size() != prefix.size() + 8 + end.size() || !name.starts_with(prefix) || !name.ends_with(end))
+        return false;
+    for (std::size_t k = prefix.size(); k < prefix.size() + 8; ++k)
+        if (!(name[k] >= '0' && name[k] <= '9') && !(name[k] >= 'a' && name[k] <= 'f')) return false;
+    return true;
+}
+
+void removeLeftovers(FileSystem& fs, const std::filesystem::path& target) {
+    std::error_code error;
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    std::vector<std::filesystem::path> leftovers;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (isLeftoverOf(entry.path(), target)) leftovers.push_back(entry.path());
+    for (const auto& leftover : leftovers) (void)fs.remove(leftover);
+}
+
+}  // namespace
+
+Status replaceDurably(FileSystem& fs, const std::filesystem::path& target, std::string_view bytes,
+                      const std::filesystem::path* accessModel) {
+    removeLeftovers(fs, target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // Built piece by piece: GCC 12 at -O3 mistakes "." + tag for an overlap.
+        std::string suffix = ".";
+        suffix += randomTag();
+        suffix += kTemporaryEnd;
+        auto temporary = target;
+        temporary += suffix;
+        bool taken = false;
+        const auto written = createDurably(fs, temporary, bytes, accessModel, &taken);
+        if (taken) continue;
+        if (!written) return written;
+        if (auto replaced = fs.replace(temporary, target); !replaced) {
+            (void)fs.remove(temporary);
+            return replaced;
+        }
+        return fs.syncFolder(target.parent_path());
+    }
+    return Failure{"Cannot find a free name for a new file beside " + quotedPath(target) + "."};
+}
+
+Status makeFoldersDurably(FileSystem& fs, const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> missing;
+    std::error_code error;
+    for (auto at = folder; !at.empty() && !std::filesystem::exists(at, error); at = at.parent_path()) {
+        missing.push_back(at);
+        if (at == at.parent_path()) break;
+    }
+    for (auto at = missing.rbegin(); at != missing.rend(); ++at) {
+        auto made = fs.createFolder(*at);
+        if (!made && !std::filesystem::is_directory(*at, error)) return made;
+        // Until its parent is on the disk, a power cut can take the folder
+        // away with everything later put inside it.
+        if (auto synced = fs.syncFolder(at->parent_path()); !synced) return synced;
+    }
+    return success();
 }
 
 }  // namespace fielddata

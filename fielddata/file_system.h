@@ -20,8 +20,11 @@ public:
 
     // An existing file, never created nor shortened.
     virtual Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) = 0;
-    // A file that did not exist; fails, with `taken` set, when the name is in use.
+    // A file that did not exist, readable by its owner alone until giveAccess;
+    // fails, with `taken` set, when the name is in use.
     virtual Outcome<NativeFile> createNew(const std::filesystem::path& path, bool* taken = nullptr) = 0;
+    // A folder; fails when it exists already.
+    virtual Status createFolder(const std::filesystem::path& path) = 0;
     // The failures of calls on an open file carry only the system's words.
     virtual Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) = 0;
     // Fewer bytes only at the end of the file.
@@ -29,8 +32,14 @@ public:
     // Until this succeeds the bytes may still be only in the system's cache.
     virtual Status sync(NativeFile file) = 0;
     virtual Status close(NativeFile file) = 0;
-    // Gives `file` the permission bits and owner of `model`, where the system has them.
-    virtual Status matchAccess(NativeFile file, const std::filesystem::path& model) = 0;
+    // Gives `file` the permission bits and owner of `model`, where the system
+    // has them; without a model, what a new file of the player's gets.
+    virtual Status giveAccess(NativeFile file, const std::filesystem::path* model) = 0;
+    // The one lock per archive that our programs take before they write to it:
+    // false when another process holds it. Closing the file, or the end of the
+    // process, releases it.
+    virtual Outcome<bool> tryLock(NativeFile file) = 0;
+    virtual Status unlock(NativeFile file) = 0;
     // Makes a creation, rename or removal in the folder durable.
     virtual Status syncFolder(const std::filesystem::path& folder) = 0;
     virtual Status replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
@@ -56,7 +65,7 @@ public:
     Status writeAt(std::uint64_t position, std::string_view bytes);
     Outcome<std::string> readAt(std::uint64_t position, std::size_t length);
     Status sync();
-    Status matchAccess(const std::filesystem::path& model);
+    Status giveAccess(const std::filesystem::path* model);
     Status close();
 
 private:
@@ -71,10 +80,23 @@ private:
 namespace fielddata {
 
 // Creates `path`, which must not exist yet, holding `bytes`: synced, closed
-// and its folder synced before it returns. With `accessModel` the new file
-// first takes that file's permissions. On failure nothing is left behind;
-// `taken` tells a name already in use from other failures.
+// and its folder synced before it returns. It is private while the bytes go
+// in, then takes the permissions of `accessModel`, or a new file's without
+// one. On failure nothing is left behind; `taken` tells a name already in use
+// from other failures.
 Status createDurably(FileSystem& fs, const std::filesystem::path& path, std::string_view bytes,
                      const std::filesystem::path* accessModel = nullptr, bool* taken = nullptr);
+
+// Puts `bytes` at `target` whole or not at all: a new file of a name no file
+// has (`<target>.<8 hex digits>.ringwright-tmp`) is written and brought onto
+// the disk, then renamed over the target, then the folder is synced. Such
+// files left beside the target by an earlier run that was killed are removed
+// first. On failure the target is as it was.
+Status replaceDurably(FileSystem& fs, const std::filesystem::path& target, std::string_view bytes,
+                      const std::filesystem::path* accessModel = nullptr);
+
+// Makes `folder` and any of its missing parents, each made durable in its
+// own parent before anything is put inside it.
+Status makeFoldersDurably(FileSystem& fs, const std::filesystem::path& folder);
 
 }  // namespace fielddata

@@ -3,6 +3,7 @@
 #include <array>
 #include <system_error>
 
+#include "fielddata/archive_names.h"
 #include "fielddata/archive_slot.h"
 
 namespace fielddata {
@@ -20,28 +21,6 @@ std::uint32_t numberAt(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
     for (int k = 3; k >= 0; --k) value = (value << 8) | static_cast<unsigned char>(bytes[at + std::size_t(k)]);
     return value;
-}
-
-// The archive as one name, whichever way the player reached it.
-std::string fullPathOf(const std::filesystem::path& archive) {
-    std::error_code error;
-    auto full = std::filesystem::weakly_canonical(archive, error);
-    if (error) full = std::filesystem::absolute(archive, error);
-    return displayPath(error ? archive : full);
-}
-
-std::string hex64(std::uint64_t value) {
-    constexpr char kHex[] = "0123456789abcdef";
-    std::string text(16, '0');
-    for (int k = 15; k >= 0; --k, value >>= 4) text[std::size_t(k)] = kHex[value & 0xF];
-    return text;
-}
-
-// FNV-1a: a short, stable name for a long path.
-std::uint64_t nameHash(std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
 }
 
 Outcome<std::string> readWholeFile(FileSystem& fs, const std::filesystem::path& path) {
@@ -94,13 +73,8 @@ std::optional<JournalRecord> decodeJournal(std::string_view bytes) {
 
 JournalPlaces journalPlacesFor(const std::filesystem::path& archive, const std::filesystem::path& dataFolder) {
     JournalPlaces places;
-    places.beside = archive;
-    places.beside += ".ringwright-journal";
-    if (!dataFolder.empty()) {
-        const std::string full = fullPathOf(archive);
-        places.inDataFolder = dataFolder / "journals" / archive.filename();
-        places.inDataFolder += "-" + hex64(nameHash(full)) + ".ringwright-journal";
-    }
+    places.beside = pathFromUtf8(fullArchivePath(archive) + ".ringwright-journal");
+    if (!dataFolder.empty()) places.inDataFolder = dataFolder / "journals" / pathFromUtf8(archiveKey(archive) + ".ringwright-journal");
     return places;
 }
 
@@ -108,15 +82,30 @@ Outcome<std::filesystem::path> writeJournal(FileSystem& fs, const std::filesyste
                                             const std::filesystem::path& dataFolder, FieldOffset offset,
                                             std::string_view slotBytes) {
     const JournalPlaces places = journalPlacesFor(archive, dataFolder);
-    const std::string bytes = encodeJournal({offset, fullPathOf(archive), std::string(slotBytes)});
+    const std::string bytes = encodeJournal({offset, fullArchivePath(archive), std::string(slotBytes)});
     auto beside = createDurably(fs, places.beside, bytes);
     if (beside) return places.beside;
     if (places.inDataFolder.empty()) return Failure{beside.reason()};
-    std::error_code ignored;
-    std::filesystem::create_directories(places.inDataFolder.parent_path(), ignored);
+    auto folder = makeFoldersDurably(fs, places.inDataFolder.parent_path());
+    if (!folder) return Failure{folder.reason()};
     auto inDataFolder = createDurably(fs, places.inDataFolder, bytes);
     if (!inDataFolder) return Failure{inDataFolder.reason()};
     return places.inDataFolder;
+}
+
+Status clearJournal(FileSystem& fs, const std::filesystem::path& journal) {
+    auto opened = fs.openExisting(journal, true);
+    if (!opened) return Failure{opened.reason()};
+    {
+        OpenFile file(fs, opened.value(), journal);
+        auto cleared = file.writeAt(0, std::string(kMagic.size(), '\0'));
+        if (cleared) cleared = file.sync();
+        if (cleared) cleared = file.close();
+        if (!cleared) return cleared;
+    }
+    // A cleared journal that stays, or comes back, is discarded unread.
+    if (fs.remove(journal)) (void)fs.syncFolder(journal.parent_path());
+    return success();
 }
 
 Status writeSlotBytes(FileSystem& fs, const std::filesystem::path& archive, FieldOffset offset,
@@ -132,8 +121,13 @@ Status writeSlotBytes(FileSystem& fs, const std::filesystem::path& archive, Fiel
     return written;
 }
 
-Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
-                               FileSystem& fs) {
+std::string describeRollback(const std::filesystem::path& archive, FieldOffset offset) {
+    return "A save into " + quotedPath(archive) + " did not finish. The field at byte " + std::to_string(offset) +
+           " has been put back as it was before that save.";
+}
+
+Recovery recoverUnfinishedSaveLocked(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
+                                     FileSystem& fs) {
     Recovery recovery;
     const JournalPlaces places = journalPlacesFor(archive, dataFolder);
     for (const auto& place : {places.beside, places.inDataFolder}) {
@@ -142,20 +136,20 @@ Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::
         const auto bytes = readWholeFile(fs, place);
         if (!bytes) {
             recovery.problem = "An unfinished save into " + quotedPath(archive) + " left the journal " +
-                               quotedPath(place) + ", which cannot be read: " + bytes.reason();
+                               quotedPath(place) + ", which cannot be read: " + bytes.reason() +
+                               " Until it can, Ringwright will not save into this GOB file.";
             return recovery;
         }
         const auto record = decodeJournal(bytes.value());
         if (!record) {
-            // Cut off while it was written: the slot was never touched.
+            // Cut off while it was written, or cleared by its commit: the
+            // slot holds what it should.
             (void)fs.remove(place);
             continue;
         }
         // A journal in the data folder names its archive; beside, the place does.
-        if (place == places.inDataFolder && record->archivePath != fullPathOf(archive)) continue;
-        auto restored = writeSlotBytes(fs, archive, record->offset, record->slotBytes);
-        if (restored) restored = fs.remove(place);
-        if (restored) restored = fs.syncFolder(place.parent_path());
+        if (place == places.inDataFolder && record->archivePath != fullArchivePath(archive)) continue;
+        const auto restored = writeSlotBytes(fs, archive, record->offset, record->slotBytes);
         if (!restored) {
             recovery.problem = "A save into " + quotedPath(archive) + " did not finish, and the field at byte " +
                                std::to_string(record->offset) + " could not be put back as it was: " +
@@ -163,9 +157,27 @@ Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::
             return recovery;
         }
         recovery.rolledBack = record->offset;
+        if (const auto cleared = clearJournal(fs, place); !cleared)
+            recovery.problem = "The journal " + quotedPath(place) + " of that save could not be removed: " + cleared.reason() +
+                               " Until it is, Ringwright will not save into this GOB file, as the journal would "
+                               "undo that save: make the folder writable, or close the program that holds the "
+                               "journal, then try again.";
         return recovery;
     }
     return recovery;
+}
+
+Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
+                               FileSystem& fs, std::chrono::milliseconds lockPatience) {
+    const JournalPlaces places = journalPlacesFor(archive, dataFolder);
+    std::error_code error;
+    const bool anyJournal = std::filesystem::is_regular_file(places.beside, error) ||
+                            (!places.inDataFolder.empty() && std::filesystem::is_regular_file(places.inDataFolder, error));
+    if (!anyJournal) return {};
+    // A journal whose save still holds the lock is that save's, not a leftover.
+    const auto lock = lockArchive(fs, archive, lockPatience);
+    if (!lock) return Recovery{std::nullopt, lock.reason()};
+    return recoverUnfinishedSaveLocked(archive, dataFolder, fs);
 }
 
 }  // namespace fielddata

@@ -13,13 +13,17 @@
 //   N bytes   the slot's bytes before the save
 //   4 bytes   CRC-32 (as zlib computes it) of everything before it
 // A journal that is short or fails its checksum was cut off while it was
-// written, before the slot was touched, and is discarded.
+// written, before the slot was touched, and is discarded. The commit clears
+// the header before it removes the file, so a journal that a power cut brings
+// back after its removal is discarded too, never applied over a newer save.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "fielddata/archive_lock.h"
 #include "fielddata/catalogue.h"
 #include "fielddata/file_system.h"
 
@@ -37,9 +41,9 @@ std::optional<JournalRecord> decodeJournal(std::string_view bytes);
 
 std::uint32_t crc32(std::string_view bytes);
 
-// Where an archive's journal may stand: beside the archive, or, when that
-// folder cannot be written, in the per-user data folder under a name made
-// from the archive's full path.
+// Where an archive's journal may stand: beside the archive (the file itself,
+// not a link to it), or, when that folder cannot be written, in the per-user
+// data folder as journals/<archive key>.ringwright-journal.
 struct JournalPlaces {
     std::filesystem::path beside;
     std::filesystem::path inDataFolder;  // empty without a data folder
@@ -52,6 +56,11 @@ Outcome<std::filesystem::path> writeJournal(FileSystem& fs, const std::filesyste
                                             const std::filesystem::path& dataFolder, FieldOffset offset,
                                             std::string_view slotBytes);
 
+// The commit: the journal's header is overwritten and brought onto the disk,
+// so it can never again be taken for an unfinished save; then the file is
+// removed, which is only tidying.
+Status clearJournal(FileSystem& fs, const std::filesystem::path& journal);
+
 // Writes `bytes` at the 1-based `offset` of the archive and syncs it.
 Status writeSlotBytes(FileSystem& fs, const std::filesystem::path& archive, FieldOffset offset,
                       std::string_view bytes);
@@ -59,11 +68,23 @@ Status writeSlotBytes(FileSystem& fs, const std::filesystem::path& archive, Fiel
 // What looking for an unfinished save found.
 struct Recovery {
     std::optional<FieldOffset> rolledBack;  // the slot put back as it was
-    std::optional<std::string> problem;     // a journal that could not be applied; it is kept
+    // Why no save into the archive may happen yet: the archive is busy, or a
+    // journal could not be applied or cleared (it is kept, and would undo a
+    // newer save at the next start).
+    std::optional<std::string> problem;
 };
 
-// Puts back the slot of a save into `archive` that never committed.
+// "A save into "…" did not finish. The field at byte N has been put back as it was before that save."
+std::string describeRollback(const std::filesystem::path& archive, FieldOffset offset);
+
+// Puts back the slot of a save into `archive` that never committed, holding
+// the archive's lock meanwhile.
 Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
-                               FileSystem& fs = systemFileSystem());
+                               FileSystem& fs = systemFileSystem(),
+                               std::chrono::milliseconds lockPatience = kLockPatience);
+
+// The same, for a caller that holds the lock already.
+Recovery recoverUnfinishedSaveLocked(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
+                                     FileSystem& fs);
 
 }  // namespace fielddata

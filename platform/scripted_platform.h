@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct ShownMessage {
     int style;
     std::string caption;
     bool operator==(const ShownMessage&) const = default;
+    // How a failing test shows it.
+    friend std::ostream& operator<<(std::ostream& out, const ShownMessage& shown) {
+        return out << "{\"" << shown.text << "\", " << shown.style << ", \"" << shown.caption << "\"}";
+    }
 };
 
 struct ShownDialog {

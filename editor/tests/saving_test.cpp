@@ -1,9 +1,5 @@
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "editor_fixture.h"
-#include "fielddata/tests/faulty_file_system.h"
+#include "fielddata/tests/stopped_child.h"
 #include "fielddata/exchange_file.h"
 
 namespace ringwright::testing {
@@ -84,29 +80,21 @@ TEST_F(SavingTest, ASlotThatHoldsNoFieldTakesASecondYesAndTheOriginalIsKept) {
     platform.messageAnswers = {answer::kYes, answer::kYes};
     EXPECT_EQ(save().back(), (ShownMessage{"saved", 64, "Ringwright"}));
     EXPECT_EQ(slotBytes(kSecondSlot).substr(0, 2040), fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts())));
-    EXPECT_TRUE(readBytes(dir / "data" / "backups" / "Longstopper.gob" / "Second at 8193.opt") ==
-                bytes.substr(kSecondSlot - 1, 2040));
+    const auto kept = std::filesystem::directory_iterator(dir / "data" / "backups")->path();
+    EXPECT_TRUE(kept.filename().string().starts_with("Longstopper.gob-")) << kept;
+    EXPECT_TRUE(readBytes(kept / "Second at 8193.opt") == bytes.substr(kSecondSlot - 1, 2040));
 }
 
 // A save killed while it writes the slot leaves it torn; the next start puts
 // it back from the journal before the field is shown.
 TEST_F(SavingTest, ASaveKilledMidWriteIsRolledBackAtTheNextStart) {
     const std::string before = readBytes(archive);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        testing_support::FaultyFileSystem stopping;
-        stopping.faults = {{testing_support::Op::Write, "Longstopper.gob", 1, 700}};
-        stopping.onWriteFault = [] { raise(SIGSTOP); };
+    testing_support::StoppedChild saving("Longstopper.gob", 700, [&](testing_support::FaultyFileSystem& stopping) {
         (void)fielddata::writeFieldSlot({archive, kFirstSlot, dir / "data", "Deep, Fine"}, std::string(2040, 'k'),
                                         stopping);
-        _exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
-    ASSERT_TRUE(WIFSTOPPED(status));
-    kill(child, SIGKILL);
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    });
+    ASSERT_TRUE(saving.stopped());
+    saving.kill();
     EXPECT_EQ(slotBytes(kFirstSlot).substr(0, 701), std::string(700, 'k') + before[kFirstSlot - 1 + 700]);
 
     platform.messages.clear();
@@ -120,6 +108,47 @@ TEST_F(SavingTest, ASaveKilledMidWriteIsRolledBackAtTheNextStart) {
                                       64, "Ringwright"}}));
     EXPECT_TRUE(readBytes(archive) == before);
     EXPECT_EQ(view.text(txtX(0)), "-4.000000");
+}
+
+// A journal that cannot be applied is reported once per start; one that was
+// applied but cannot be removed says so, and no save goes into that archive.
+TEST_F(SavingTest, AJournalThatStaysIsReportedOnceAndStopsSaving) {
+    const auto journal = dir / "Longstopper.gob.ringwright-journal";
+    const auto restart = [&] {
+        platform.messages.clear();
+        window.reset();
+        view = FakeMainView{};
+        start();
+        return platform.messages;
+    };
+    writeBytes(journal, fielddata::encodeJournal({20000, archive.string(), std::string(2040, 'j')}));
+    EXPECT_EQ(restart(), (std::vector<ShownMessage>{
+                             {"A save into " + fielddata::quotedPath(archive) +
+                                  " did not finish, and the field at byte 20000 could not be put back as it was: The "
+                                  "field slot at byte 20000 runs past the end of " + fielddata::quotedPath(archive) +
+                                  ", which holds 16384 bytes. Its old bytes stay in " + fielddata::quotedPath(journal) + ".",
+                              16, "Ringwright"}}));
+
+    const std::string older = fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts(1)));
+    writeBytes(journal, fielddata::encodeJournal({kFirstSlot, archive.string(), older}));
+    std::filesystem::permissions(journal, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                              std::filesystem::perms::others_read);
+    std::filesystem::permissions(archive, std::filesystem::perms::all);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::others_write | std::filesystem::perms::group_write |
+                                                 std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    testing_support::AsOrdinaryUser user;
+    if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
+    const ShownMessage stays{
+        "A save into " + fielddata::quotedPath(archive) + " did not finish. The field at byte 4097 has been put back "
+        "as it was before that save. The journal " + fielddata::quotedPath(journal) + " of that save could not be "
+        "removed: Cannot open for writing " + fielddata::quotedPath(journal) + ": Permission denied. Until it is, "
+        "Ringwright will not save into this GOB file, as the journal would undo that save: make the folder writable, "
+        "or close the program that holds the journal, then try again.", 48, "Ringwright"};
+    EXPECT_EQ(restart(), std::vector<ShownMessage>{stays});
+    EXPECT_EQ(view.text(txtX(0)), "-3.000000");
+    view.setText(txtX(0), "2");
+    EXPECT_EQ(save(), (std::vector<ShownMessage>{{"Are you sure to save this field", 36, "Ringwright"}, stays}));
+    EXPECT_EQ(slotBytes(kFirstSlot).substr(0, 2040), older);
 }
 
 TEST_F(SavingTest, CharactersOutsideTheCodePageAreRefused) {

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fielddata/archive_slot.h"
+#include <sys/stat.h>
+
 #include "faulty_file_system.h"
+#include "stopped_child.h"
 #include "temp_dir.h"
 
 using namespace fielddata;
@@ -75,4 +80,37 @@ TEST(ExchangeFile, ReplacingRespectsTheFileThatWasThere) {
     }
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3);
+}
+
+// An Export killed midway leaves its temporary file; the next Export of that
+// target removes it, and no other file. The temporary file is the player's
+// alone until its bytes are in; the finished file is as any new file of theirs.
+TEST(ExchangeFile, ExportsLeaveNothingOfTheirOwnAndNeverShowAHalfFile) {
+    TempDir dir;
+    const auto file = dir / "f.opt";
+    const mode_t mask = umask(022);
+    {
+        StoppedChild exporting(".ringwright-tmp", 100, [&](FaultyFileSystem& stopping) {
+            (void)writeExchangeFile(file, "BEGIN", stopping);
+        });
+        ASSERT_TRUE(exporting.stopped());
+    }
+    writeBytes(dir / "f.opt.notours.ringwright-tmp", "the player's own");
+    fs::perms whileWritten{};
+    FaultyFileSystem watching;
+    watching.faults = {{Op::Write, ".ringwright-tmp", 1, 2040}};
+    watching.onWriteFault = [&] {
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            if (entry.path().filename().string().size() == 29) whileWritten = entry.status().permissions();
+    };
+    EXPECT_FALSE(writeExchangeFile(file, "BEGIN", watching).ok());
+    EXPECT_EQ(whileWritten, fs::perms::owner_read | fs::perms::owner_write);
+
+    ASSERT_TRUE(writeExchangeFile(file, "BEGIN").ok());
+    umask(mask);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0644));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"f.opt", "f.opt.notours.ringwright-tmp"}));
 }

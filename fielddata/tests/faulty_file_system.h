@@ -1,7 +1,8 @@
 #pragma once
 // The system's files with faults on call: a write that stops after some
 // bytes as on a full disk, a sync, removal or rename that is refused. A fault
-// strikes the n-th matching call on a path that ends in `pathPart`.
+// strikes the n-th matching call on a path that ends in `pathPart`. Every
+// call that changes the disk is traced, as "<op> <path>", in order.
 #include <functional>
 #include <map>
 #include <string>
@@ -17,12 +18,12 @@ using fielddata::Outcome;
 using fielddata::Status;
 namespace fs = std::filesystem;
 
-enum class Op { Create, Write, Sync, Remove, Replace, SyncFolder };
+enum class Op { Create, Write, Sync, Remove, Replace, SyncFolder, CreateFolder };
 
 struct Fault {
     Op op;
     std::string pathPart;
-    int occurrence = 1;
+    int occurrence = 1;  // 0: every matching call
     std::size_t bytesBeforeFailing = 0;  // of a write
     int seen = 0;
 };
@@ -31,15 +32,23 @@ class FaultyFileSystem : public fielddata::FileSystem {
 public:
     std::vector<Fault> faults;
     std::function<void()> onWriteFault;  // runs as a write fault strikes, once its bytes are written
+    std::vector<std::string> trace;
 
     Outcome<NativeFile> openExisting(const fs::path& path, bool forWriting) override {
         return remember(path, real().openExisting(path, forWriting));
     }
     Outcome<NativeFile> createNew(const fs::path& path, bool* taken) override {
+        note("create", path);
         if (strikes(Op::Create, path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
         return remember(path, real().createNew(path, taken));
     }
+    Status createFolder(const fs::path& path) override {
+        note("folder", path);
+        if (strikes(Op::CreateFolder, path)) return Failure{"Cannot make the folder " + path.string() + ": Permission denied."};
+        return real().createFolder(path);
+    }
     Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) override {
+        note("write", names_[file]);
         if (Fault* fault = strikes(Op::Write, names_[file])) {
             (void)real().writeAt(file, position, bytes.substr(0, fault->bytesBeforeFailing));
             if (onWriteFault) onWriteFault();
@@ -51,26 +60,33 @@ public:
         return real().readAt(file, position, length);
     }
     Status sync(NativeFile file) override {
+        note("sync", names_[file]);
         if (strikes(Op::Sync, names_[file])) return Failure{"Input/output error"};
         return real().sync(file);
     }
     Status close(NativeFile file) override { return real().close(file); }
-    Status matchAccess(NativeFile file, const fs::path& model) override { return real().matchAccess(file, model); }
+    Status giveAccess(NativeFile file, const fs::path* model) override { return real().giveAccess(file, model); }
+    Outcome<bool> tryLock(NativeFile file) override { return real().tryLock(file); }
+    Status unlock(NativeFile file) override { return real().unlock(file); }
     Status syncFolder(const fs::path& folder) override {
+        note("syncfolder", folder);
         if (strikes(Op::SyncFolder, folder)) return Failure{"Cannot bring onto the disk the folder " + folder.string() + ": Input/output error."};
         return real().syncFolder(folder);
     }
     Status replace(const fs::path& from, const fs::path& to) override {
+        note("replace", to);
         if (strikes(Op::Replace, to)) return Failure{"Cannot replace " + to.string() + ": Permission denied."};
         return real().replace(from, to);
     }
     Status remove(const fs::path& path) override {
+        note("remove", path);
         if (strikes(Op::Remove, path)) return Failure{"Cannot remove " + path.string() + ": Permission denied."};
         return real().remove(path);
     }
 
 private:
     static fielddata::FileSystem& real() { return fielddata::systemFileSystem(); }
+    void note(const char* op, const fs::path& path) { trace.push_back(std::string(op) + " " + path.string()); }
 
     Outcome<NativeFile> remember(const fs::path& path, Outcome<NativeFile> opened) {
         if (opened) names_[opened.value()] = path;
@@ -82,7 +98,7 @@ private:
         Fault* struck = nullptr;
         for (Fault& fault : faults) {
             if (fault.op != op || !path.string().ends_with(fault.pathPart)) continue;
-            if (++fault.seen == fault.occurrence && !struck) struck = &fault;
+            if ((++fault.seen == fault.occurrence || fault.occurrence == 0) && !struck) struck = &fault;
         }
         return struck;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/file_dialog_records.h"
+#include "fielddata/archive_slot.h"
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/win32_platform.h"
@@ -218,4 +219,30 @@ TEST(Win32Platform, TheProgramCarriesItsIconVersionAndCommonControls6) {
     EXPECT_NE(std::wstring(file).find(L"\\winsxs\\"), std::wstring::npos) << utf8FromWide(file);
     EXPECT_NE(std::wstring(file).find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos);
     FreeLibrary(controls);
+}
+
+// Windows locks are mandatory: the archive's lock must stop a second writer of
+// ours and nothing else; a save then commits by clearing its journal.
+TEST(Win32Files, OneWriterPerArchiveAndTheSaveCommits) {
+    using namespace std::chrono_literals;
+    const auto folder = std::filesystem::temp_directory_path() / "ringwright-lock-check";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto archive = folder / "a.gob";
+    std::ofstream(archive, std::ios::binary) << std::string(8000, 'a');
+    auto& files = fielddata::systemFileSystem();
+    {
+        const auto first = fielddata::lockArchive(files, archive, 0ms);
+        ASSERT_TRUE(first.ok()) << first.reason();
+        EXPECT_EQ(fielddata::lockArchive(files, archive, 50ms).reason(),
+                  "Another Ringwright is writing to \"" + fielddata::displayPath(archive) +
+                      "\" just now. Try again in a moment.");
+        std::fstream(archive, std::ios::in | std::ios::out | std::ios::binary).write("game", 4);
+    }
+    ASSERT_TRUE(fielddata::writeFieldSlot({archive, 1001, folder / "data", "Deep"}, "BEGIN").ok());
+    std::ifstream saved(archive, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
+    EXPECT_EQ(bytes.substr(0, 4), "game");
+    EXPECT_EQ(bytes.substr(1000, 6), std::string("BEGIN\0", 6));
+    EXPECT_FALSE(std::filesystem::exists(folder / "a.gob.ringwright-journal"));
 }
