@@ -7,6 +7,13 @@ void FieldHistory::startWith(const FieldState& state) {
     at_ = 0;
 }
 
+void FieldHistory::clear() {
+    steps_.clear();
+    at_ = 0;
+}
+
+const FieldState* FieldHistory::current() const { return steps_.empty() ? nullptr : &steps_[at_]; }
+
 void FieldHistory::record(const FieldState& state) {
     if (steps_.empty()) return startWith(state);
     if (steps_[at_] == state) return;

@@ -1,6 +1,7 @@
 // The field tools beyond the window's own commands: a mirror image for a
 // left-handed batter, undo and redo, the count of fielders inside the
 // circle, and a field file dropped on the window.
+#include <algorithm>
 #include <cmath>
 
 #include "editor/file_dialog_records.h"
@@ -36,7 +37,28 @@ FieldState frmMain::fieldState() const {
     return state;
 }
 
-void frmMain::recordStep() { history_.record(fieldState()); }
+// Every coordinate a number from -8 to 8: a field the range check accepts.
+bool frmMain::passesRangeCheck(const FieldState& state) {
+    const auto inRange = [](const std::string& text) {
+        const auto value = fielddata::parseCoordinate(text);
+        return value && fielddata::inCoordinateRange(value.value());
+    };
+    return std::all_of(state.begin(), state.end(),
+                       [&](const FielderState& fielder) { return inRange(fielder.x) && inRange(fielder.z); });
+}
+
+// Only a field the range check has accepted becomes a step, so no Undo or
+// Redo ever brings back a coordinate the check refused.
+void frmMain::recordStep() {
+    const FieldState now = fieldState();
+    if (passesRangeCheck(now)) history_.record(now);
+}
+
+void frmMain::startHistory() {
+    const FieldState now = fieldState();
+    if (passesRangeCheck(now)) history_.startWith(now);
+    else history_.clear();
+}
 
 // The texts exactly as the step holds them; every marker whose two boxes
 // hold numbers stands where they say.
@@ -59,12 +81,39 @@ void frmMain::placeMarkersFromBoxes() {
     }
 }
 
+// What the boxes hold beyond the step they stand at: typing the check has
+// accepted becomes a step of its own (and a later one can no longer be
+// redone); anything else, such as the rest of a load that failed, is taken
+// back by going to that step. True when the boxes were put back.
+bool frmMain::settleBoxes() {
+    const FieldState now = fieldState();
+    const FieldState* step = history_.current();
+    if (!step || *step == now) return false;
+    if (passesRangeCheck(now)) {
+        history_.record(now);
+        return false;
+    }
+    showStep(*step);
+    return true;
+}
+
+bool frmMain::canUndo() const {
+    const FieldState* step = history_.current();
+    return step && (history_.hasEarlier() || *step != fieldState());
+}
+
+bool frmMain::canRedo() const {
+    const FieldState* step = history_.current();
+    return step && history_.hasLater() && *step == fieldState();
+}
+
 void frmMain::Undo() {
-    recordStep();  // a box still being typed in is a step of its own
+    if (settleBoxes()) return;
     if (const auto step = history_.undo()) showStep(*step);
 }
 
 void frmMain::Redo() {
+    if (settleBoxes()) return;
     if (const auto step = history_.redo()) showStep(*step);
 }
 

@@ -51,7 +51,7 @@ bool frmMain::Form_Load() {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }
     }
-    history_.startWith(fieldState());
+    startHistory();
     showRingCount();
     return true;
 }

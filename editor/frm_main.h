@@ -12,6 +12,7 @@
 
 #include "editor/field_history.h"
 #include "editor/frm_zoom.h"
+#include "editor/marker_drag.h"
 #include "editor/platform.h"
 #include "editor/views.h"
 #include "fielddata/catalogue.h"
@@ -58,6 +59,10 @@ public:
     void MirrorField();
     void Undo();
     void Redo();
+    // Whether Undo and Redo have anything to take back or bring back, so
+    // the menu can grey them.
+    bool canUndo() const;
+    bool canRedo() const;
     // A file dropped on the window is imported as Import would.
     void DropFile(const std::string& path);
     void OpenBackupsFolder();
@@ -94,13 +99,17 @@ private:
     static bool slotReadable(const fielddata::Recovery& recovery);
     void loadSelectedField(bool recoverFirst);
     bool confirmSlotHoldsAField();
-    void ParseFieldText(std::string_view text);
+    // False when the reader stopped with a failure message.
+    bool ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();
     std::string selectedListName() const;
     void importFile(const std::string& path);
     FieldState fieldState() const;
     friend class frmZoom;
     void recordStep();
+    void startHistory();
+    bool settleBoxes();
+    static bool passesRangeCheck(const FieldState& state);
     void showStep(const FieldState& state);
     void placeMarkersFromBoxes();
     void showRingCount();
@@ -110,8 +119,7 @@ private:
     std::filesystem::path catalogueFolder_;
     frmZoom frmZoom_;
     fielddata::FieldOffset CurrentFieldOffset = 0;
-    float GrabOffsetX = 0, GrabOffsetY = 0;
-    std::optional<int> heldFielder_;
+    MarkerDrag drag_;  // holds the grab offset
     FieldHistory history_;
 };
 

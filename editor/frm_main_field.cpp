@@ -93,7 +93,7 @@ bool frmMain::confirmSlotHoldsAField() {
 
 // Fills the boxes in the order the reader found them, so what was filled
 // before a failure stays; the markers follow only a complete read.
-void frmMain::ParseFieldText(std::string_view text) {
+bool frmMain::ParseFieldText(std::string_view text) {
     const fielddata::FieldTextReading reading = fielddata::readFieldText(text);
     for (const fielddata::FilledBox& filled : reading.filled) {
         const std::string shown = fielddata::utf8FromCp1252(filled.text);
@@ -110,9 +110,10 @@ void frmMain::ParseFieldText(std::string_view text) {
     }
     if (reading.failure) {
         say(*reading.failure, style::kCritical);
-        return;
+        return false;
     }
     MoveFielderToCoordinates();
+    return true;
 }
 
 // Texts go out unchanged, one byte per character; a character the game's
@@ -159,9 +160,10 @@ void frmMain::loadSelectedField(bool recoverFirst) {
     }
     if (!LookUpFieldOffset()) return;
     if (recoverFirst && !slotReadable(recoverUnfinishedSave())) return;
+    // Another field, another history; what a failed read left in the boxes
+    // is one change that Undo takes back.
     const auto slot = ReadFieldSlot();
-    if (slot) ParseFieldText(*slot);
-    history_.startWith(fieldState());  // another field, another history
+    if (slot && ParseFieldText(*slot)) startHistory();
 }
 
 void frmMain::cmdSave_Click() {

@@ -68,36 +68,38 @@ void frmMain::showFielderFree(int Index) {
     view_.setBackColor(txtZ(Index), colour::kWindowBackground);
 }
 
-void frmMain::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
+void frmMain::lblFielder_MouseDown(int Index, int Button, int, float X, float Y) {
     platform_.confinePointer(platform_.clientAreaOnScreen(view_.windowHandle({Control::Picture1})));
     showFielderHeld(Index);
-    GrabOffsetX = X;
-    GrabOffsetY = Y;
-    heldFielder_ = Index;
+    drag_.press(Index, Button, X, Y);
 }
 
 void frmMain::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
-    if (Button != button::kLeft && Button != button::kRight) return;
-    placeMarker(Index, followPointer(view_.markerPosition(Index), X, Y, GrabOffsetX, GrabOffsetY));
+    if (const auto to = drag_.follow(Index, Button, view_.markerPosition(Index), X, Y)) placeMarker(Index, *to);
 }
 
-void frmMain::lblFielder_MouseUp(int Index, int, int, float, float) {
+void frmMain::lblFielder_MouseUp(int Index, int Button, int, float, float) {
+    if (!drag_.release(Index, Button)) return;
     platform_.freePointer();
     SetFielderCoordinates(Index);
     showFielderFree(Index);
-    heldFielder_.reset();
     recordStep();
     // A hidden or closed zoom window is loaded, not shown, by a drop.
     if (frmZoom_.loaded().isVisible()) frmZoom_.UpdateFieldPosition();
 }
 
 void frmMain::abandonDrag() {
-    if (!heldFielder_) return;
+    const auto held = drag_.abandon();
+    if (!held) return;
     platform_.freePointer();
-    showFielderFree(*heldFielder_);
-    heldFielder_.reset();
+    showFielderFree(*held);
 }
 
-void frmMain::cmdZoom_Click() { frmZoom_.UpdateFieldPosition(); }
+// Pressing Zoom shows the zoom window, so it comes to the front, also from
+// behind the main window; a drop's refresh leaves it where it stands.
+void frmMain::cmdZoom_Click() {
+    frmZoom_.UpdateFieldPosition();
+    frmZoom_.loaded().bringToFront();
+}
 
 }  // namespace ringwright

@@ -1,7 +1,6 @@
 #include "editor/frm_zoom.h"
 
 #include "editor/frm_main.h"
-#include "editor/pointer_buttons.h"
 #include "editor/zoom_layout.h"
 #include "fielddata/field_text.h"
 
@@ -40,38 +39,35 @@ void frmZoom::UpdateFieldPosition() {
     window.show();
 }
 
-void frmZoom::lblFielder_MouseDown(int Index, int, int, float X, float Y) {
+void frmZoom::lblFielder_MouseDown(int Index, int Button, int, float X, float Y) {
     Platform& platform = main_.platform();
     platform.confinePointer(platform.clientAreaOnScreen(loaded().windowHandle()));
     main_.showFielderHeld(Index);
-    ZoomGrabOffsetX = X;
-    ZoomGrabOffsetY = Y;
-    heldFielder_ = Index;
+    drag_.press(Index, Button, X, Y);
 }
 
 void frmZoom::lblFielder_MouseMove(int Index, int Button, int, float X, float Y) {
-    if (Button != button::kLeft && Button != button::kRight) return;
     ZoomView& window = loaded();
-    window.moveMarker(Index, followPointer(window.markerPosition(Index), X, Y, ZoomGrabOffsetX, ZoomGrabOffsetY));
+    if (const auto to = drag_.follow(Index, Button, window.markerPosition(Index), X, Y)) window.moveMarker(Index, *to);
 }
 
 // The drop moves the main marker; the zoom marker stays where it was dropped.
-void frmZoom::lblFielder_MouseUp(int Index, int, int, float, float) {
+void frmZoom::lblFielder_MouseUp(int Index, int Button, int, float, float) {
+    if (!drag_.release(Index, Button)) return;
     main_.platform().freePointer();
     const TwipsPoint zoom = loaded().markerPosition(Index);
     main_.placeMarker(Index, {float(zoom.left / zl::kFactor + zl::kShownFrom),
                               float(zoom.top / zl::kFactor + zl::kShownFrom)});
     main_.SetFielderCoordinates(Index);
     main_.showFielderFree(Index);
-    heldFielder_.reset();
     main_.recordStep();
 }
 
 void frmZoom::abandonDrag() {
-    if (!heldFielder_) return;
+    const auto held = drag_.abandon();
+    if (!held) return;
     main_.platform().freePointer();
-    main_.showFielderFree(*heldFielder_);
-    heldFielder_.reset();
+    main_.showFielderFree(*held);
 }
 
 }  // namespace ringwright

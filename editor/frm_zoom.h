@@ -3,8 +3,7 @@
 // enlarged, with the fielders that stand near the pitch as markers of their
 // own. It holds no field data; its markers copy the main window's, and a
 // drop goes back there.
-#include <optional>
-
+#include "editor/marker_drag.h"
 #include "editor/views.h"
 
 namespace ringwright {
@@ -31,8 +30,7 @@ public:
 
 private:
     frmMain& main_;
-    float ZoomGrabOffsetX = 0, ZoomGrabOffsetY = 0;
-    std::optional<int> heldFielder_;
+    MarkerDrag drag_;  // holds ZoomGrabOffset
 };
 
 }  // namespace ringwright

@@ -34,6 +34,8 @@ public:
     virtual void moveMarker(int fielder, TwipsPoint where) = 0;
     virtual bool isVisible() const = 0;
     virtual void show() = 0;  // not modal
+    // Above every other window, the main one included, and active.
+    virtual void bringToFront() = 0;
     // Its outer top-left corner, in screen twips.
     virtual void moveTo(TwipsPoint screen) = 0;
     virtual void takeIconOfMainWindow() = 0;

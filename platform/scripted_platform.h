@@ -39,6 +39,7 @@ public:
     int commonControlsInitialised = 0;
     std::filesystem::path dataFolder;
     std::map<WindowHandle, ScreenRect> clientAreas;  // where each window's client area lies on the screen
+    std::function<void()> whileMessageShown;          // what the box's taking the focus sets off
 
     std::vector<std::string> messageTexts() const {
         std::vector<std::string> texts;
@@ -50,6 +51,7 @@ public:
 
     int messageBox(const std::string& text, int style, const std::string& caption) override {
         messages.push_back({text, style, caption});
+        if (whileMessageShown) whileMessageShown();
         if (messageAnswers.empty()) return (style & 0xF) == style::kYesNo ? answer::kYes : answer::kOk;
         const int given = messageAnswers.front();
         messageAnswers.pop_front();

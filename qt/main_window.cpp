@@ -207,8 +207,8 @@ void MainWindow::addFieldTools() {
 // Where no marker stands: a press on a marker starts a drag, whatever the button.
 void MainWindow::showGroundMenu(QPoint at) {
     QMenu menu(this);
-    menu.addAction("&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); });
-    menu.addAction("&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); });
+    menu.addAction("&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); })->setEnabled(core_.canUndo());
+    menu.addAction("&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); })->setEnabled(core_.canRedo());
     menu.addSeparator();
     menu.addAction("&Mirror for a left-handed batter", QKeySequence(Qt::CTRL | Qt::Key_M),
                    [this] { core_.MirrorField(); });

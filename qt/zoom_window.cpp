@@ -53,6 +53,11 @@ void ZoomWindow::show() {
     QWidget::windowHandle()->setTransientParent(nullptr);
 }
 
+void ZoomWindow::bringToFront() {
+    raise();
+    activateWindow();
+}
+
 void ZoomWindow::moveTo(TwipsPoint screen) { move(pixelsFromTwips(screen)); }
 void ZoomWindow::takeIconOfMainWindow() { setWindowIcon(main_.windowIcon()); }
 WindowHandle ZoomWindow::windowHandle() const { return handleOf(this); }

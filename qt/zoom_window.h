@@ -22,6 +22,7 @@ public:
     void moveMarker(int fielder, TwipsPoint where) override;
     bool isVisible() const override;
     void show() override;
+    void bringToFront() override;
     void moveTo(TwipsPoint screen) override;
     void takeIconOfMainWindow() override;
     WindowHandle windowHandle() const override;

@@ -306,8 +306,8 @@ void MainWindow::onCommand(int id, int code) {
 
 void MainWindow::onGroundMenu(POINT at) {
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, id::kUndo, L"&Undo\tCtrl+Z");
-    AppendMenuW(menu, MF_STRING, id::kRedo, L"&Redo\tCtrl+Y");
+    AppendMenuW(menu, MF_STRING | (core_.canUndo() ? 0 : MF_GRAYED), id::kUndo, L"&Undo\tCtrl+Z");
+    AppendMenuW(menu, MF_STRING | (core_.canRedo() ? 0 : MF_GRAYED), id::kRedo, L"&Redo\tCtrl+Y");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, id::kMirror, L"&Mirror for a left-handed batter\tCtrl+M");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

@@ -93,6 +93,11 @@ void ZoomWindow::show() {
     UpdateWindow(window_);
 }
 
+void ZoomWindow::bringToFront() {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(window_);
+}
+
 void ZoomWindow::moveTo(TwipsPoint screen) {
     const POINT at = scale_.pixels(screen);
     SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

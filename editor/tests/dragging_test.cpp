@@ -54,6 +54,26 @@ TEST_F(DraggingTest, OnlyTheLeftOrTheRightButtonAloneMoves) {
     EXPECT_EQ(view.markers[1], (TwipsPoint{4170, 1657.5}));
 }
 
+// A pointer pressed on the grass, or on another marker, that passes over a
+// marker with a button held neither moves it nor, released there, drops it.
+TEST_F(DraggingTest, OnlyAPressOnAMarkerStartsItsDrag) {
+    window->cmdZoom_Click();
+    view.setText(txtX(4), "0");  // a drop would write "0.000000"
+    for (auto* zoom : {static_cast<frmZoom*>(nullptr), &window->zoom()}) {
+        const auto move = [&](int i, float x, float y) {
+            zoom ? zoom->lblFielder_MouseMove(i, button::kLeft, 0, x, y) : window->lblFielder_MouseMove(i, button::kLeft, 0, x, y);
+        };
+        move(4, 210, -60);
+        zoom ? zoom->lblFielder_MouseUp(4, button::kLeft, 0, 210, -60) : window->lblFielder_MouseUp(4, button::kLeft, 0, 210, -60);
+        zoom ? zoom->lblFielder_MouseDown(3, button::kLeft, 0, 30, 45) : window->lblFielder_MouseDown(3, button::kLeft, 0, 30, 45);
+        move(4, 300, 300);
+    }
+    EXPECT_EQ(view.markers[4], (TwipsPoint{3000, 2250}));
+    EXPECT_EQ(view.zoom->markers[4], (TwipsPoint{4000, 1000}));
+    EXPECT_EQ(view.text(txtX(4)), "0");
+    EXPECT_EQ(view.backColor(txtX(4)), colour::kWindowBackground);
+}
+
 TEST_F(DraggingTest, LostDragFreesThePointerAndKeepsMarkerAndTexts) {
     window->lblFielder_MouseDown(2, button::kLeft, 0, 30, 45);
     window->lblFielder_MouseMove(2, button::kLeft, 0, 330, 45);
@@ -76,6 +96,7 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     window->cmdZoom_Click();
     ASSERT_TRUE(view.zoom && view.zoom->visible);
     FakeZoomView& zoom = *view.zoom;
+    EXPECT_EQ(zoom.broughtToFront, 1);  // shown in front, also when covered
     EXPECT_EQ(zoom.position, (TwipsPoint{600, 450}));
     EXPECT_TRUE(zoom.hasMainIcon);
     EXPECT_EQ(zoom.markers[0], (TwipsPoint{6410, 720}));  // a parked marker keeps its Top
@@ -101,6 +122,7 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     // A drop on the main view refreshes a visible zoom window.
     drag(*window, 3, {15, 0});
     EXPECT_EQ(zoom.markers[3].left, 64);
+    EXPECT_EQ(zoom.broughtToFront, 1);  // a refresh leaves it where it stands
     view.setText(txtX(4), "1");  // typing leaves the zoom view as it was
     window->txtX_KeyUp(4, 49, 0);
     EXPECT_EQ(view.markers[4].left, 2625);
@@ -110,6 +132,8 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     view.zoom.reset();
     view.position = {1200, 900};
     window->cmdZoom_Click();
+    window->cmdZoom_Click();
+    EXPECT_EQ(view.zoom->broughtToFront, 2);
     EXPECT_EQ(view.zoom->position, (TwipsPoint{1200, 900}));
     EXPECT_TRUE(view.zoom->visible);
 }

@@ -29,6 +29,7 @@ public:
     std::array<TwipsPoint, 9> markers;
     bool visible = false;
     bool hasMainIcon = false;
+    int broughtToFront = 0;
     std::optional<TwipsPoint> position;
 
     FakeZoomView() {
@@ -39,6 +40,7 @@ public:
     void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }
     bool isVisible() const override { return visible; }
     void show() override { visible = true; }
+    void bringToFront() override { ++broughtToFront; }
     void moveTo(TwipsPoint screen) override { position = screen; }
     void takeIconOfMainWindow() override { hasMainIcon = true; }
     WindowHandle windowHandle() const override { return kZoomHandle; }

@@ -95,6 +95,56 @@ TEST_F(FieldToolsTest, TwoHundredStepsAndANewHistoryForAnotherField) {
     EXPECT_EQ(view.text(txtX(0)), "-3.500000");
 }
 
+// The history holds only fields the range check accepted: a typed 9 that the
+// box gave up to the message box's focus is no step, the reset stands in its
+// place, and no Undo or Redo brings the 9 back.
+TEST_F(FieldToolsTest, UndoNeverBringsBackWhatTheRangeCheckRefused) {
+    EXPECT_FALSE(window->canUndo());
+    EXPECT_FALSE(window->canRedo());
+    view.setText(txtX(2), "9");
+    platform.whileMessageShown = [&] { window->txtX_LostFocus(2); };
+    window->txtX_KeyUp(2, 57, 0);
+    platform.whileMessageShown = nullptr;
+    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{{"Fielder not in range", 16, "Ringwright"}}));
+    const auto fielder2 = [&] { return view.text(txtX(2)) + " " + view.text(txtZ(2)); };
+    EXPECT_EQ(fielder2(), "1 1");
+    EXPECT_TRUE(window->canUndo());
+    window->Undo();
+    EXPECT_EQ(fielder2(), "-2.000000 3.000000");
+    EXPECT_EQ(view.markers[2], (TwipsPoint{3750, 1875}));
+    EXPECT_FALSE(window->canUndo());
+    window->Undo();
+    EXPECT_EQ(fielder2(), "-2.000000 3.000000");
+    EXPECT_TRUE(window->canRedo());
+    window->Redo();
+    EXPECT_EQ(fielder2(), "1 1");
+    EXPECT_FALSE(window->canRedo());
+    EXPECT_EQ(platform.messages.size(), 1u);
+
+    // A new change after Undo, even one still being typed, ends what could be redone.
+    window->Undo();
+    view.setText(txtNum(0), "77");
+    EXPECT_FALSE(window->canRedo());
+    window->Redo();
+    EXPECT_EQ(view.text(txtNum(0)) + " " + fielder2(), "77 -2.000000 3.000000");
+    // A Z typed out of range and not yet checked is taken back, not kept.
+    view.setText(txtZ(5), "12");
+    window->Undo();
+    EXPECT_EQ(view.text(txtZ(5)) + " " + view.text(txtNum(0)), "1.500000 77");
+
+    // A load that stops with a failure is one change, taken back whole.
+    std::string bytes = readBytes(archive);
+    const std::string second = fielddata::buildFieldText(sampleTexts(0.5));
+    bytes.replace(kSecondSlot - 1, 2040, fielddata::paddedBlock(second.substr(0, second.find("Player Fielder_8"))));
+    writeBytes(archive, bytes);
+    const auto xs = texts(Control::txtX);
+    view.setListIndex(kCboFieldList, 1);
+    window->cboFieldList_Click();
+    EXPECT_EQ(view.text(txtX(0)), "-3.500000");
+    window->Undo();
+    EXPECT_EQ(texts(Control::txtX), xs);
+}
+
 TEST_F(FieldToolsTest, TheRingCountTakesTheCircleItselfAsInside) {
     EXPECT_EQ(view.ringCount, "Inside 7 \xC2\xB7 Outside 2");  // of the first field, at start-up
     const char* xs[] = {"4", "4.01", "0", "2.83", "-2.8", "0", "8", "-4", "0"};
