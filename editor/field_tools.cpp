@@ -152,7 +152,9 @@ void frmMain::OpenBackupsFolder() {
     const auto folder = platform_.userDataFolder() / "backups";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    platform_.openFolder(folder);
+    if (!platform_.openFolder(folder))
+        say("No program here could open the backups folder. It is " + fielddata::quotedPath(folder) + ".",
+            style::kInformation);
 }
 
 void frmMain::CopyPicture() { view_.copyGroundPicture(); }
@@ -174,7 +176,7 @@ void frmMain::DropFile(const std::string& path) {
         say(fielddata::quotedPath(file) + " is not a field file, so nothing was imported.", style::kCritical);
         return;
     }
-    importFile(path);
+    importFile(path, true);
 }
 
 }  // namespace ringwright

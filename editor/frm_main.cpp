@@ -2,6 +2,8 @@
 // ground view's handlers stand in their own files.
 #include "editor/frm_main.h"
 
+#include "editor/portable_settings.h"
+
 #include "fielddata/catalogue.h"
 #include "fielddata/codepage.h"
 #include "fielddata/field_text.h"
@@ -34,7 +36,8 @@ bool frmMain::Form_Load() {
     for (const std::string& name : listing.names) view_.addListEntry(kCboFieldList, fielddata::utf8FromCp1252(name));
     if (listing.problem) say(*listing.problem, style::kExclamation);
 
-    view_.setText(kTxtGOBFile, platform_.readSetting("Longstopper", "Tunebench", "GOB", ""));
+    const auto portable = portableArchivePath(catalogueFolder_);
+    view_.setText(kTxtGOBFile, portable ? *portable : platform_.readSetting("Longstopper", "Tunebench", "GOB", ""));
     const bool pathKnown = !view_.text(kTxtGOBFile).empty();
     // Once per start: the first field's load below does not look again.
     const bool archiveUsable = pathKnown && slotReadable(recoverUnfinishedSave());
@@ -63,9 +66,9 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::cmdAbout_Click() {
-    say("Longstopper Ringwright version 1 by the Ringwright developers\tringwright@example.org\r\n"
+    say("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n"
         "\r\n"
-        "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\r\n"
+        "Visit longstopper.example.com for news and downloads.\r\n"
         "https://ringwright.example.org",
         style::kInformation);
 }

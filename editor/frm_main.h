@@ -103,7 +103,8 @@ private:
     bool ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();
     std::string selectedListName() const;
-    void importFile(const std::string& path);
+    // Import's work; a dropped file must also begin as a field does.
+    void importFile(const std::string& path, bool onlyAField);
     FieldState fieldState() const;
     friend class frmZoom;
     void recordStep();

@@ -197,13 +197,19 @@ void frmMain::cmdExport_Click() {
 void frmMain::cmdImport_Click() {
     const auto chosen =
         platform_.openFileDialog(importRecord(selectedListName(), view_.windowHandle({Control::frmMain})));
-    if (chosen) importFile(*chosen);
+    if (chosen) importFile(*chosen, false);
 }
 
-void frmMain::importFile(const std::string& path) {
-    const auto text = fielddata::readExchangeFile(fielddata::pathFromUtf8(path));
+void frmMain::importFile(const std::string& path, bool onlyAField) {
+    const auto file = fielddata::pathFromUtf8(path);
+    const auto text = fielddata::readExchangeFile(file);
     if (!text) {
         say(text.reason(), style::kCritical);
+        return;
+    }
+    // Every field begins so; a picture dropped by mistake does not.
+    if (onlyAField && !text.value().starts_with("BEGIN")) {
+        say(fielddata::quotedPath(file) + " is not a field file, so nothing was imported.", style::kCritical);
         return;
     }
     view_.setText(kLblFileName, path);

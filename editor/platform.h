@@ -78,8 +78,9 @@ public:
     // "Ringwright" in the system's place for such data; empty when there is none.
     virtual std::filesystem::path userDataFolder() = 0;
 
-    // Shows a folder in the desktop's file manager.
-    virtual void openFolder(const std::filesystem::path& folder) = 0;
+    // Shows a folder in the desktop's file manager; false when no program
+    // could open it.
+    virtual bool openFolder(const std::filesystem::path& folder) = 0;
 
     // The client rectangle of a window, moved to screen coordinates: its
     // client origin on the screen offsets the rectangle.

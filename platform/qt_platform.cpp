@@ -163,8 +163,8 @@ std::filesystem::path QtPlatform::userDataFolder() {
     return std::filesystem::path(home.toStdString()) / ".local" / "share" / "Ringwright";
 }
 
-void QtPlatform::openFolder(const std::filesystem::path& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
+bool QtPlatform::openFolder(const std::filesystem::path& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
 }
 
 ScreenRect QtPlatform::clientAreaOnScreen(WindowHandle window) {

@@ -21,7 +21,7 @@ public:
     std::string readSetting(const std::string& application, const std::string& section, const std::string& key,
                             const std::string& fallback) override;
     std::filesystem::path userDataFolder() override;
-    void openFolder(const std::filesystem::path& folder) override;
+    bool openFolder(const std::filesystem::path& folder) override;
     ScreenRect clientAreaOnScreen(WindowHandle window) override;
     void confinePointer(const ScreenRect& area) override;
     void freePointer() override;

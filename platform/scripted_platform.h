@@ -69,7 +69,11 @@ public:
 
     std::filesystem::path userDataFolder() override { return dataFolder; }
     std::vector<std::filesystem::path> openedFolders;
-    void openFolder(const std::filesystem::path& folder) override { openedFolders.push_back(folder); }
+    bool folderOpens = true;  // a file manager is there
+    bool openFolder(const std::filesystem::path& folder) override {
+        openedFolders.push_back(folder);
+        return folderOpens;
+    }
     ScreenRect clientAreaOnScreen(WindowHandle window) override { return clientAreas[window]; }
     void confinePointer(const ScreenRect& area) override { confinements.push_back(area); }
     void freePointer() override { confinements.push_back(std::nullopt); }

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "fielddata/archive_slot.h"
 #include "fielddata/codepage.h"
 
 namespace ringwright {
@@ -17,6 +18,39 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (lower(a[i]) != lower(b[i])) return false;
     return true;
+}
+
+// Letter case as Wine folds it for file names, for the letters of the
+// Windows-1252 and Central European names games are found under: ASCII,
+// Latin-1 (À to Þ) and Latin Extended-A (pairs of capital and small).
+char32_t folded(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    if (c >= 0x100 && c <= 0x17F) {
+        const bool pairsFromEven = (c < 0x138) || (c > 0x149 && c < 0x178);
+        if (pairsFromEven ? c % 2 == 0 : c % 2 == 1) return c + 1;
+        if (c == 0x178) return 0xFF;
+    }
+    return c;
+}
+
+bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
+    const std::u32string x = fielddata::decodeUtf8(a), y = fielddata::decodeUtf8(b);
+    if (x.size() != y.size()) return false;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        if (folded(x[i]) != folded(y[i])) return false;
+    return true;
+}
+
+// The entry of `folder` that Wine would open for `name`: the one spelt so,
+// else the one that differs only in letter case; as written when none does.
+std::filesystem::path entryFor(const std::filesystem::path& folder, const std::string& name) {
+    std::error_code error;
+    const auto exact = folder / fielddata::pathFromUtf8(name);
+    if (std::filesystem::exists(exact, error)) return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (sameNameIgnoringCase(fielddata::displayPath(entry.path().filename()), name)) return entry.path();
+    return exact;
 }
 
 int hexDigit(char c) {
@@ -115,10 +149,12 @@ std::optional<std::filesystem::path> linuxPathOf(const std::filesystem::path& pr
     auto root = std::filesystem::read_symlink(drive, error);
     if (error) return std::nullopt;
     if (root.is_relative()) root = drive.parent_path() / root;
-    std::filesystem::path path = root;
+    // Shown as the player finds it: without "dosdevices/..".
+    std::filesystem::path path = std::filesystem::weakly_canonical(root, error);
+    if (error) path = root.lexically_normal();
     std::stringstream rest(windowsPath.substr(2));
     for (std::string part; std::getline(rest, part, '\\');)
-        if (!part.empty()) path /= part;
+        if (!part.empty()) path = entryFor(path, part);
     return path;
 }
 

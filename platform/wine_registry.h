@@ -17,7 +17,8 @@ std::optional<std::string> readWineSetting(const std::filesystem::path& prefix, 
                                            const std::string& name);
 
 // A Windows path ("C:\\Games\\a.gob") as the prefix's drive links
-// (dosdevices/c:) lead to it on this system.
+// (dosdevices/c:) lead to it on this system, each part matched regardless
+// of letter case as Wine matches it.
 std::optional<std::filesystem::path> linuxPathOf(const std::filesystem::path& prefix, const std::string& windowsPath);
 
 }  // namespace ringwright

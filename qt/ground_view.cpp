@@ -1,5 +1,7 @@
 #include "qt/ground_view.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "editor/main_layout.h"
@@ -44,6 +46,37 @@ void GroundView::setRingCount(const QString& text) {
 }
 
 QPixmap GroundView::picture() const { return client_->grab(QRect(0, 0, 400, 400)); }
+
+void GroundView::contextMenuEvent(QContextMenuEvent* event) {
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    emit menuRequested(fromKeyboard ? client_->rect().center() : client_->mapFrom(this, event->pos()));
+}
+
+void GroundView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        emit menuRequested(client_->rect().center());
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void GroundView::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
+    painter.fillRect(rect(), palette().color(QPalette::Highlight));
+}
+
+void GroundView::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void GroundView::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
+}
 
 GroundView::GroundView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

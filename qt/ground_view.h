@@ -8,6 +8,7 @@
 namespace ringwright {
 
 class GroundView : public QFrame {
+    Q_OBJECT
 public:
     explicit GroundView(QWidget* parent);
 
@@ -17,6 +18,21 @@ public:
     void setRingCount(const QString& text);
     // The ground with its markers, as shown.
     QPixmap picture() const;
+
+signals:
+    // The menu of the field tools, asked for at `at` in the client area: by
+    // the right button where no marker stands, or from the keyboard (the
+    // menu key, Shift+F10), then over the middle of the ground.
+    void menuRequested(QPoint at);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // The frame shows in the highlight colour while the view has the focus,
+    // outside the picture, so a copied picture never shows it.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QWidget* client_;

@@ -198,9 +198,7 @@ void MainWindow::addFieldTools() {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { core_.Redo(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { core_.CopyPicture(); }, Picture1);
-    QWidget* ground = Picture1->clientArea();
-    ground->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ground, &QWidget::customContextMenuRequested, this, &MainWindow::showGroundMenu);
+    connect(Picture1, &GroundView::menuRequested, this, &MainWindow::showGroundMenu);
     setAcceptDrops(true);
 }
 

@@ -2,8 +2,9 @@
 # Builds the Windows editor with the cross compiler and packs the download
 # for players: build-wine/ringwright-<version>-windows-x64.zip holding
 #   ringwright.exe          to put beside the game, with the game's Field.txt
-#   demo/                   its own copy of the program, the demo Field.txt
-#                           and the demo archive
+#   demo/                   its own copy of the program, the demo Field.txt,
+#                           the demo archive and the Ringwright.ini that
+#                           names it, so the demo never opens the game's
 #   README.txt
 # The demo's catalogue never stands beside the program a player installs.
 set -euo pipefail
@@ -29,6 +30,7 @@ cp "$root/build-wine/bin/ringwright.exe" "$stage/demo/"
 cp "$root/build-tools/bin/Field.txt" "$root/build-tools/demo/Longstopper.gob" "$stage/demo/"
 # Notepad reads CR LF.
 sed 's/$/\r/' "$root/win32/README.txt" > "$stage/README.txt"
+sed 's/$/\r/' "$root/resources/demo/Ringwright.ini" > "$stage/demo/Ringwright.ini"
 
 zip="$root/build-wine/$name.zip"
 rm -f "$zip"

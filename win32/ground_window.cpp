@@ -50,6 +50,19 @@ void onPaint(HWND window, const Ground& ground) {
     EndPaint(window, &paint);
 }
 
+void drawFocusEdge(HWND window) {
+    const HDC dc = GetWindowDC(window);
+    RECT outer{}, inner{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+    OffsetRect(&inner, -outer.left, -outer.top);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    FillRect(dc, &outer, GetSysColorBrush(COLOR_HIGHLIGHT));
+    ReleaseDC(window, dc);
+}
+
 LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Ground* ground = groundOf(window);
     switch (message) {
@@ -62,6 +75,16 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0)
             SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(id::kCopyPicture, 0), 0);
         return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        return 0;
+    case WM_NCPAINT: {
+        // The edge shows the focus, outside the picture that is copied.
+        const LRESULT painted = DefWindowProcW(window, message, wParam, lParam);
+        if (GetFocus() == window) drawFocusEdge(window);
+        return painted;
+    }
     case WM_CONTEXTMENU:
         // Where no marker stands: a press on a marker starts a drag instead.
         SendMessageW(GetParent(window), WM_CONTEXTMENU, wParam, lParam);

@@ -8,6 +8,7 @@
 #include "platform/win32/ansi_text.h"
 #include "win32/colours.h"
 #include "win32/control_ids.h"
+#include "win32/dpi.h"
 #include "win32/ground_window.h"
 #include "win32/picture.h"
 #include "win32/window_class.h"
@@ -38,19 +39,7 @@ int shiftState() {
            (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
-// The window's size for its client area at this DPI.
-SIZE outerSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
-    RECT area{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectExForDpi(&area, style, FALSE, exStyle, dpi);
-    return {area.right - area.left, area.bottom - area.top};
-}
-
 }  // namespace
-
-UINT dpiOf(HWND window) {
-    const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
-    return dpi ? dpi : 96;
-}
 
 void MainWindow::registerClasses(HINSTANCE instance) {
     registerWindowClass(instance, kMainClass, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
@@ -64,7 +53,7 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
     : instance_(instance), core_(*this, platform, std::move(catalogueFolder)) {
     core_.Form_Initialize();
     const Scale system(dpiOf(nullptr));
-    const SIZE outer = outerSize(system.pixels(ml::kClientWidth), system.pixels(ml::kClientHeight), kMainStyle,
+    const SIZE outer = outerSizeFor(system.pixels(ml::kClientWidth), system.pixels(ml::kClientHeight), kMainStyle,
                                  kMainExStyle, system.dpi());
     CreateWindowExW(kMainExStyle, kMainClass, L"Ringwright", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
                     outer.cy, nullptr, nullptr, instance, this);
@@ -304,7 +293,16 @@ void MainWindow::onCommand(int id, int code) {
     }
 }
 
+// From the keyboard (the menu key, Shift+F10) the system gives no point:
+// the menu then opens over the middle of the ground view.
 void MainWindow::onGroundMenu(POINT at) {
+    if (at.x == -1 && at.y == -1) {
+        const HWND ground = GetDlgItem(window_, id::kPicture1);
+        RECT area{};
+        GetClientRect(ground, &area);
+        at = {area.right / 2, area.bottom / 2};
+        ClientToScreen(ground, &at);
+    }
     const HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING | (core_.canUndo() ? 0 : MF_GRAYED), id::kUndo, L"&Undo\tCtrl+Z");
     AppendMenuW(menu, MF_STRING | (core_.canRedo() ? 0 : MF_GRAYED), id::kRedo, L"&Redo\tCtrl+Y");

@@ -28,7 +28,4 @@ private:
     UINT dpi_;
 };
 
-// The DPI a window is shown at; 96 where the system cannot tell.
-UINT dpiOf(HWND window);
-
 }  // namespace ringwright::win32

@@ -3,6 +3,7 @@
 #include "editor/main_layout.h"
 #include "editor/zoom_layout.h"
 #include "win32/control_ids.h"
+#include "win32/dpi.h"
 #include "win32/main_window.h"
 #include "win32/window_class.h"
 
@@ -26,10 +27,9 @@ ZoomWindow::ZoomWindow(MainWindow& main, HINSTANCE instance) : main_(main) {
     CreateWindowExW(kZoomExStyle, kZoomClass, L"Zoom View", kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     scale_ = Scale(dpiOf(window_));
     fonts_ = std::make_unique<Fonts>(scale_);
-    RECT area{0, 0, scale_.pixels(zl::kClientWidth), scale_.pixels(zl::kClientHeight)};
-    AdjustWindowRectExForDpi(&area, kZoomStyle, FALSE, kZoomExStyle, scale_.dpi());
-    SetWindowPos(window_, nullptr, 0, 0, area.right - area.left, area.bottom - area.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE outer = outerSizeFor(scale_.pixels(zl::kClientWidth), scale_.pixels(zl::kClientHeight), kZoomStyle,
+                                    kZoomExStyle, scale_.dpi());
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const MarkerLook look{colour::kWindowText, colour::kCyan, fonts_->marker(), zl::kMarkerWidth, zl::kMarkerHeight};
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         lblFielder_[std::size_t(i)] = MarkerWindow::create(window_, id::kLblFielder + i, i, look, *this, scale_);

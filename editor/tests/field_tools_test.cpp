@@ -168,7 +168,8 @@ TEST_F(FieldToolsTest, ADroppedFieldFileIsImportedAndAnythingElseIsRefused) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.dialogs.empty());
 
-    for (const auto& refused : {dir.path(), dir / "missing.opt"}) {
+    writeBytes(dir / "ground.png", "\x89PNG\r\n\x1a\n");
+    for (const auto& refused : {dir.path(), dir / "missing.opt", dir / "ground.png"}) {
         window->DropFile(refused.string());
         EXPECT_EQ(platform.messages.back(),
                   (ShownMessage{fielddata::quotedPath(refused) + " is not a field file, so nothing was imported.", 16,
@@ -204,6 +205,12 @@ TEST_F(FieldToolsTest, PicturesAndTheBackupsFolder) {
     window->OpenBackupsFolder();
     EXPECT_EQ(platform.openedFolders, std::vector<std::filesystem::path>{dir / "data" / "backups"});
     EXPECT_TRUE(std::filesystem::is_directory(dir / "data" / "backups"));
+    platform.folderOpens = false;  // no file manager: the player is told where it is
+    window->OpenBackupsFolder();
+    EXPECT_EQ(platform.messages.back(),
+              (ShownMessage{"No program here could open the backups folder. It is " +
+                                fielddata::quotedPath(dir / "data" / "backups") + ".",
+                            64, "Ringwright"}));
 }
 
 }  // namespace

@@ -50,14 +50,34 @@ TEST_F(EditorTest, StoredPathLoadsTheFirstFieldAndAnEmptyCatalogueSaysSo) {
     EXPECT_EQ(view.listIndex(kCboFieldList), -1);
 }
 
+// Ringwright.ini beside the program names the archive in the place of the
+// stored setting, relative to the program's folder; without its key the
+// stored setting counts as before.
+TEST_F(EditorTest, APortableSettingsFileNamesItsOwnArchive) {
+    writeDefaultFiles();
+    std::filesystem::create_directory(dir / "demo");
+    std::filesystem::rename(archive, dir / "demo" / "Own.gob");
+    writeBytes(dir / "Ringwright.ini", "\xEF\xBB\xBF; the demo's own\r\n[Other]\r\nGOB=elsewhere.gob\r\n"
+                                       "[ringwright]\r\n gob = demo/Own.gob \r\n");
+    platform.settings["Longstopper/Tunebench/GOB"] = "/games/Longstopper.gob";
+    ASSERT_TRUE(start(false));
+    EXPECT_EQ(view.text(kTxtGOBFile), (dir / "demo" / "Own.gob").string());
+    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
+    EXPECT_TRUE(platform.messages.empty());
+
+    writeBytes(dir / "Ringwright.ini", "[Ringwright]\r\n");
+    view = FakeMainView{};
+    ASSERT_TRUE(start(false));
+    EXPECT_EQ(view.text(kTxtGOBFile), "/games/Longstopper.gob");
+}
+
 TEST_F(EditorTest, AboutHasFourLinesAndClosingEndsTheProgram) {
     ASSERT_TRUE(start(false));
     window->cmdAbout_Click();
     EXPECT_EQ(platform.messages,
               (std::vector<ShownMessage>{
-                  {"Longstopper Ringwright version 1 by the Ringwright developers\tringwright@example.org\r\n\r\n"
-                   "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\r\n"
-                   "https://ringwright.example.org",
+                  {"Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\n"
+                   "Visit longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
                    64, "Ringwright"}}));
 
     window->lblFielder_MouseDown(3, 1, 0, 10, 10);

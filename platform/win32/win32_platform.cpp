@@ -102,8 +102,9 @@ std::filesystem::path Win32Platform::userDataFolder() {
     return found;
 }
 
-void Win32Platform::openFolder(const std::filesystem::path& folder) {
-    ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+// ShellExecute answers above 32 when a program took the folder.
+bool Win32Platform::openFolder(const std::filesystem::path& folder) {
+    return INT_PTR(ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 ScreenRect Win32Platform::clientAreaOnScreen(WindowHandle window) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -182,6 +183,68 @@ TEST_F(QtFrontEndTest, ADroppedFileIsImportedAndTheToolKeysWorkFromABox) {
     QTest::keyClick(window->txtNum[3], Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(window->txtX[3]->text(), "-1.5");
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// The ground view's menu from the keyboard opens over the ground view, and
+// the view shows that it has the focus, outside the picture it copies.
+TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
+    GroundView* ground = window->Picture1;
+    const QImage unfocused = ground->grab().toImage();
+    const QImage pictureBefore = ground->picture().toImage();
+    ground->setFocus();
+    QApplication::processEvents();
+    const QImage focused = ground->grab().toImage();
+    const QRgb highlight = ground->palette().color(QPalette::Highlight).rgb();
+    EXPECT_EQ(focused.pixel(0, 0), highlight);
+    EXPECT_EQ(focused.pixel(1, 200), highlight);
+    EXPECT_NE(unfocused.pixel(0, 0), highlight);
+    EXPECT_EQ(ground->picture().toImage(), pictureBefore);
+
+    const QRect over(ground->mapToGlobal(QPoint(0, 0)), ground->size());
+    const auto menuFrom = [&](auto press) {
+        QRect shown;
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (!menu) return;
+            shown = menu->geometry();
+            for (QAction* action : menu->actions()) entries << action->text();
+            menu->close();
+        });
+        press();
+        EXPECT_TRUE(over.contains(shown.topLeft())) << shown.x() << "," << shown.y();
+        return entries;
+    };
+    const QStringList expected{"&Undo", "&Redo", "", "&Mirror for a left-handed batter", "", "&Copy picture",
+                               "Save &picture...", "Open &backups folder"};
+    EXPECT_EQ(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); }), expected);
+    EXPECT_EQ(menuFrom([&] {
+                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), ground->mapToGlobal(QPoint(0, 0)));
+                  QApplication::sendEvent(ground, &key);
+              }),
+              expected);
+}
+
+// The About box's words fit a plain message box of a 1024 x 768 screen as
+// they are: four lines, the first with its tab and address, and no fold of
+// Qt's own. Run on a real display too, whose fonts are not the offscreen ones.
+TEST_F(QtFrontEndTest, TheAboutBoxShowsFourLines) {
+    if (window->screen()->availableGeometry().width() < 1024) GTEST_SKIP() << "a screen narrower than 1024 pixels";
+    window->core().cmdAbout_Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    QMessageBox box(QMessageBox::Information, "Ringwright",
+                    QString::fromStdString(platform.messages[0].text).replace("\r\n", "\n"));
+    int lines = 0;
+    bool folded = true;
+    QTimer::singleShot(0, [&] {
+        const auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+        lines = label->height() / label->fontMetrics().lineSpacing();
+        folded = label->wordWrap();
+        box.button(QMessageBox::Ok)->click();
+    });
+    box.exec();
+    EXPECT_EQ(lines, 4);
+    EXPECT_FALSE(folded);
 }
 
 TEST(QtPlatformTest, MessagesKeepTheirLinesAsWritten) {

@@ -157,6 +157,11 @@ void putZoom(HWND zoom) {
     put("zoom.client", rectText(clientOnScreen(zoom)));
     put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
     put("zoom.title", utf8(textOf(zoom)));
+    // Above the main window in the order windows cover each other.
+    const HWND main = FindWindowW(kMainClass, nullptr);
+    bool above = false;
+    for (HWND w = GetWindow(main, GW_HWNDPREV); w && !above; w = GetWindow(w, GW_HWNDPREV)) above = w == zoom;
+    put("zoom.above", above ? "1" : "0");
     for (int i = 0; i < 9; ++i) {
         const HWND marker = GetDlgItem(zoom, id::kLblFielder + i);
         put("zoom.lblFielder(" + std::to_string(i) + ")", rectText(inParent(marker)));
@@ -222,6 +227,19 @@ std::vector<HWND> dialogsOf(DWORD process) {
 
 bool isFileDialog(HWND dialog) { return GetDlgItem(dialog, 0x47C) || GetDlgItem(dialog, 0x480); }
 
+// The lines a text control shows: its height in lines of its own font.
+int linesShown(HWND text) {
+    const HDC dc = GetDC(text);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(text, dc);
+    RECT area{};
+    GetClientRect(text, &area);
+    return metrics.tmHeight ? int(area.bottom / metrics.tmHeight) : 0;
+}
+
 void putDialog(HWND dialog) {
     if (isFileDialog(dialog)) return put("dialog.caption", utf8(textOf(dialog)));
     put("message.caption", utf8(textOf(dialog)));
@@ -235,7 +253,10 @@ void putDialog(HWND dialog) {
             buttons += (buttons.empty() ? "" : ",") + std::string(name);
         } else if (classOf(child) == L"Static") {
             if ((style & SS_TYPEMASK) == SS_ICON) icon = iconShown(child);
-            else if (!textOf(child).empty()) put("message.text", utf8(textOf(child)));
+            else if (!textOf(child).empty()) {
+                put("message.text", utf8(textOf(child)));
+                put("message.lines", std::to_string(linesShown(child)));
+            }
         }
     }
     put("message.buttons", buttons);
@@ -273,6 +294,8 @@ int main(int argc, char** argv) {
             CloseClipboard();
         }
         put("clipboard", copied);
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        put("menu", menu && IsWindowVisible(menu) ? rectText(screenRect(menu)) : "none");
         DWORD process = 0;
         if (main) GetWindowThreadProcessId(main, &process);
         const std::vector<HWND> dialogs = main ? dialogsOf(process) : std::vector<HWND>{};

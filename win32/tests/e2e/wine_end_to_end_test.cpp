@@ -91,6 +91,8 @@ protected:
         fs::create_directories(unpacked);
         ASSERT_EQ(std::system(("unzip -q '" + package.string() + "' -d '" + unpacked.string() + "'").c_str()), 0);
         unpacked /= package.stem();
+        // The demo's own settings would name its own archive; each test names one.
+        fs::rename(unpacked / "demo" / "Ringwright.ini", unpacked / "demo" / "Ringwright.ini.shipped");
         // One virtual desktop: without a window manager Wine waits on every window.
         wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer /v Desktop /d Default /f");
         wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer\\\\Desktops /v Default /d 1280x1024 /f");
@@ -219,6 +221,18 @@ protected:
     }
 };
 
+// The demo's Ringwright.ini names the archive beside it, in the place of the
+// path the game's configuration tool stored.
+TEST_F(WineEditor, TheDemoOpensItsOwnArchiveOnAnyMachine) {
+    const fs::path settings = unpacked / "demo" / "Ringwright.ini";
+    EXPECT_EQ(readBytes(settings.string() + ".shipped").substr(0, 2), "; ");
+    fs::copy_file(settings.string() + ".shipped", settings);
+    State s = started();
+    fs::remove(settings);
+    expectKeys(s, {{"txtGOBFile", windowsPath(unpacked / "demo" / "Longstopper.gob")},
+                   {"cboFieldList", "0:Standard Attacking"}, {"txtX(0)", "0.000000"}});
+}
+
 TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     State s = started();
     expectKeys(s, {{"txtGOBFile", windowsPath(archive)}, {"cboFieldList", "0:Standard Attacking"},
@@ -271,6 +285,47 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
                   filled(after.substr(slot, 2048), 0, fielddata::FielderBox::Z),
               "-0.600000 -0.500000");
     std::system(("import -window root '" RINGWRIGHT_SCREENSHOT "'"));
+}
+
+// A pointer pressed on the grass and swept across a marker leaves it alone;
+// the view it gave the focus opens its menu from the keyboard over itself;
+// Zoom brings a covered zoom window back to the front.
+TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu) {
+    State s = started();
+    const Rect ground = rectOf(s["Picture1.client"]);
+    // From grass left of fielder 0 (200..210 across, 240..256 down) that no other marker covers.
+    const auto free = [&](int from) {
+        for (int i = 1; i < 9; ++i) {
+            const Rect m = rectOf(s["lblFielder(" + std::to_string(i) + ")"]);
+            if (m.right >= from && m.left < 200 && 248 >= m.top && 248 < m.bottom) return false;
+        }
+        return true;
+    };
+    int from = 176;
+    while (from > 100 && !free(from)) from -= 4;
+    pressAndMove(ground.x(from), ground.y(248), 3, 0, (206 - from) / 3);  // across fielder 0
+    EXPECT_EQ(state()["clip"], "0,0,1280,1024");
+    xdo("mouseup 1");
+    expectKeys(waitFor("focus", "Picture1"), {{"lblFielder(0)", "200,240,210,256"}, {"clip", "0,0,1280,1024"}});
+
+    for (const char* keys : {"shift+F10", "Menu"}) {
+        xdo(std::string("key ") + keys);
+        State open;
+        for (int tries = 0; tries < 50 && (open = state())["menu"] == "none"; ++tries) std::this_thread::sleep_for(200ms);
+        const Rect menu = rectOf(open["menu"]);
+        EXPECT_TRUE(menu.left > ground.left && menu.left < ground.right && menu.top > ground.top &&
+                    menu.top < ground.bottom) << keys << ": " << open["menu"] << " over " << s["Picture1.client"];
+        xdo("key Escape");
+        waitFor("menu", "none");
+    }
+
+    xdo("key alt+z");
+    EXPECT_EQ(waitFor("zoom.visible", "1")["zoom.above"], "1");
+    const Rect client = rectOf(s["main.client"]);
+    click({client.right - 8, client.bottom - 8, client.right - 2, client.bottom - 2});
+    waitFor("zoom.above", "0");
+    xdo("key alt+z");
+    waitFor("zoom.above", "1");
 }
 
 TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
@@ -341,8 +396,9 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     waitFor("clipboard", "400x400");
 
     xdo("key alt+a");
-    expectMessage("Longstopper Ringwright version 1 by the Ringwright developers\\tringwright@example.org\\r\\n\\r\\n"
-                  "Visit https://longstopper.example.com for the latest Longstopper news and downloads.\\r\\n"
+    waitFor("message.lines", "4");  // not one of them wrapped
+    expectMessage("Longstopper Ringwright 1 by the Ringwright team\\trw@example.org\\r\\n\\r\\n"
+                  "Visit longstopper.example.com for news and downloads.\\r\\n"
                   "https://ringwright.example.org",
                   "information", "OK");
 }
