@@ -1,11 +1,21 @@
 #include "editor/frm_zoom.h"
 
 #include "editor/frm_main.h"
-#include "editor/zoom_layout.h"
+#include "editor/form.h"
 #include "fielddata/field_text.h"
 
 namespace ringwright {
-namespace zl = zoom_layout;
+namespace {
+
+// The square of the main ground view whose Left and Top lie strictly between
+// 2000 and 3500 twips, four times enlarged; the markers outside it are
+// parked 500 twips beyond the zoom window's right edge.
+constexpr double kShownFrom = 2000;
+constexpr double kShownTo = 3500;
+constexpr double kFactor = 4;
+constexpr double kParkBeyondWidth = 500;
+
+}  // namespace
 
 frmZoom::frmZoom(frmMain& main) : main_(main) {}
 
@@ -25,15 +35,15 @@ void frmZoom::Form_Load() {
 
 void frmZoom::UpdateFieldPosition() {
     ZoomView& window = loaded();
-    const auto outside = [](double v) { return v <= zl::kShownFrom || v >= zl::kShownTo; };
+    const auto outside = [](double v) { return v <= kShownFrom || v >= kShownTo; };
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         const TwipsPoint main = main_.view().markerPosition(i);
         if (outside(main.left) || outside(main.top)) {
             // Parked beyond the right edge; its Top stays.
-            window.moveMarker(i, {float(zl::kClientWidth + zl::kParkBeyondWidth), window.markerPosition(i).top});
+            window.moveMarker(i, {float(form::kZoomClientWidth + kParkBeyondWidth), window.markerPosition(i).top});
         } else {
-            window.moveMarker(i, {float((main.left - zl::kShownFrom) * zl::kFactor),
-                                  float((main.top - zl::kShownFrom) * zl::kFactor)});
+            window.moveMarker(i, {float((main.left - kShownFrom) * kFactor),
+                                  float((main.top - kShownFrom) * kFactor)});
         }
     }
     window.show();
@@ -56,8 +66,8 @@ void frmZoom::lblFielder_MouseUp(int Index, int Button, int, float, float) {
     if (!drag_.release(Index, Button)) return;
     main_.platform().freePointer();
     const TwipsPoint zoom = loaded().markerPosition(Index);
-    main_.placeMarker(Index, {float(zoom.left / zl::kFactor + zl::kShownFrom),
-                              float(zoom.top / zl::kFactor + zl::kShownFrom)});
+    main_.placeMarker(Index, {float(zoom.left / kFactor + kShownFrom),
+                              float(zoom.top / kFactor + kShownFrom)});
     main_.SetFielderCoordinates(Index);
     main_.showFielderFree(Index);
     main_.recordStep();

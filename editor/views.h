@@ -16,13 +16,14 @@ namespace ringwright {
 // The controls the behaviour reaches, by their names; arrays take the
 // fielder index.
 enum class Control {
-    frmMain, txtGOBFile, lblFileName, cboFieldList, txtX, txtZ, cboAnim, txtNum, lblFielder, Picture1
+    frmMain, Label3, txtGOBFile, cmdGOBFile, lblFileName, Label1, cboFieldList, txtX, txtZ, cboAnim, txtNum,
+    lblFielder, Picture1, cmdZoom, cmdSave, cmdAbout, cmdImport, cmdExport
 };
 
 struct ControlId {
     Control control;
     int index = 0;
-    auto operator<=>(const ControlId&) const = default;
+    constexpr auto operator<=>(const ControlId&) const = default;
 };
 
 class ZoomView {

@@ -3,11 +3,10 @@
 #include <QStringList>
 
 namespace ringwright {
-namespace {
 
 // Where the classic faces are missing, faces of the same narrow metrics keep
-// "-0.000000" readable in a coordinate box. Registered once per program.
-QFont classicFace(double points) {
+// "-0.000000" readable in a coordinate box.
+QFont fontOf(form::Face face) {
     static const bool registered = [] {
         QFont::insertSubstitutions("MS Sans Serif",
                                    {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans Condensed"});
@@ -15,28 +14,10 @@ QFont classicFace(double points) {
         return true;
     }();
     (void)registered;
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(points);
-    return font;
-}
-
-}  // namespace
-
-QFont windowFont() { return classicFace(8.25); }
-
-QFont markerFont() {
-    QFont font = classicFace(9.75);
-    font.setBold(true);
-    return font;
-}
-
-// Arial Black has one weight, its heaviest; asking for that weight keeps the
-// three dots bold where a lighter face stands in for it.
-QFont dotsFont() {
-    classicFace(8.25);  // the substitutions
-    QFont font("Arial Black");
-    font.setPointSizeF(11.25);
-    font.setWeight(QFont::Black);
+    const form::FaceSpec spec = form::faceOf(face);
+    QFont font(spec.family);
+    font.setPointSizeF(spec.points);
+    font.setWeight(QFont::Weight(spec.weight));
     return font;
 }
 

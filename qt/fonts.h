@@ -1,13 +1,12 @@
 #pragma once
-// The editor's classic faces: the window's own, for controls that set none,
-// the bold one of the row digits and the fielder markers, and the black one
-// of the "..." button.
+// The form's faces as Qt fonts: the window's own, the bold one of the row
+// digits and the fielder markers, and the black one of the "..." button.
 #include <QFont>
+
+#include "editor/form.h"
 
 namespace ringwright {
 
-QFont windowFont();
-QFont markerFont();
-QFont dotsFont();
+QFont fontOf(form::Face face);
 
 }  // namespace ringwright

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "editor/main_layout.h"
+#include "editor/form.h"
 #include "qt/pixels.h"
 
 namespace ringwright {
@@ -24,13 +24,14 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(pixelsFromTwips(main_layout::kShape1));
+        painter.drawEllipse(pixelsFromTwips(form::kShape1));
         // Small plain text on the dark corner.
         QFont small = font();
         small.setPointSizeF(7.5);
         painter.setFont(small);
         painter.setPen(Qt::white);
-        painter.drawText(QRect(4, 2, width() - 8, 14), Qt::AlignLeft | Qt::AlignTop, ringCount);
+        const QPoint at = pixelsFromTwips(form::kRingCountAt);
+        painter.drawText(QRect(at.x(), at.y(), width() - 2 * at.x(), 14), Qt::AlignLeft | Qt::AlignTop, ringCount);
     }
 
 private:
@@ -45,7 +46,10 @@ void GroundView::setRingCount(const QString& text) {
     ground->update();
 }
 
-QPixmap GroundView::picture() const { return client_->grab(QRect(0, 0, 400, 400)); }
+QPixmap GroundView::picture() const {
+    const int side = pixelsFromTwips(form::kGroundPictureSide);
+    return client_->grab(QRect(0, 0, side, side));
+}
 
 void GroundView::contextMenuEvent(QContextMenuEvent* event) {
     const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
@@ -82,8 +86,12 @@ GroundView::GroundView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
-    place(*this, main_layout::kPicture1);
     client_ = new GroundPicture(this);
+}
+
+// The markers' area is the frame's inside, wherever the form places the frame.
+void GroundView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
     client_->setGeometry(contentsRect());
 }
 

@@ -14,7 +14,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "editor/main_layout.h"
+#include "editor/form.h"
 #include "platform/qt_window_handle.h"
 #include "qt/colours.h"
 #include "qt/fonts.h"
@@ -27,7 +27,6 @@
 static void registerPictures() { Q_INIT_RESOURCE(ringwright); }
 
 namespace ringwright {
-namespace ml = main_layout;
 namespace {
 
 QComboBox* dropDownList(QWidget* parent) {
@@ -46,13 +45,11 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path catalogueFolder
       core_(*this, platform, std::move(catalogueFolder)) {
     core_.Form_Initialize();
     registerPictures();
-    setFont(windowFont());
-    setWindowTitle(kTitle);
+    setFont(fontOf(form::Face::Window));
+    setWindowTitle(qt(std::string(form::kMainTitle)));
     setWindowIcon(QIcon(QPixmap(":/ringwright/icon.png", "PNG")));
-    setFixedSize(pixelsFromTwips(ml::kClientWidth), pixelsFromTwips(ml::kClientHeight));
+    setFixedSize(pixelsFromTwips(form::kMainClientWidth), pixelsFromTwips(form::kMainClientHeight));
     createControls();
-    layOutControls();
-    setFocusOrder();
     connectHandlers();
     addFieldTools();
 }
@@ -62,79 +59,69 @@ MainWindow::~MainWindow() {
     delete zoom_;
 }
 
+// Each row of the form in one loop: made, placed, labelled, coloured, and
+// chained in the focus order; a label's access key leads to the row after it.
 void MainWindow::createControls() {
-    Label3 = new QLabel("&GOB", this);
-    txtGOBFile = new QLineEdit(this);
-    Label3->setBuddy(txtGOBFile);
+    QList<QWidget*> focusOrder;
+    QLabel* waitingForBuddy = nullptr;
+    for (const form::Row& row : form::mainRows()) {
+        QWidget* control = make(row);
+        place(*control, row.place);
+        if (row.face != form::Face::Window) control->setFont(fontOf(row.face));
+        if (row.back) ringwright::setBackColor(*control, *row.back);
+        if (row.fore) setForeColor(*control, *row.fore);
+        if (!row.tooltip.empty()) control->setToolTip(qt(std::string(row.tooltip)));
+        control->setVisible(row.visible);
+        if (waitingForBuddy) {
+            waitingForBuddy->setBuddy(control);
+            waitingForBuddy = nullptr;
+        }
+        if (row.kind == form::Kind::Label && row.caption.find('&') != std::string_view::npos)
+            waitingForBuddy = static_cast<QLabel*>(control);
+        if (row.kind != form::Kind::Label) focusOrder << control;
+    }
+    for (qsizetype k = 1; k < focusOrder.size(); ++k) setTabOrder(focusOrder[k - 1], focusOrder[k]);
+    for (QLineEdit* box : txtX) box->installEventFilter(this);
+    for (QLineEdit* box : txtZ) box->installEventFilter(this);
+    for (QLineEdit* box : txtNum) box->installEventFilter(this);
     txtGOBFile->installEventFilter(this);
-    cmdGOBFile = new QPushButton("...", this);
-    cmdGOBFile->setFont(dotsFont());
-    cmdGOBFile->setToolTip("Select GOB file");
-    lblFileName = new QLabel(this);
-    ringwright::setBackColor(*lblFileName, colour::kPaleBlue);
-    lblFileName->hide();
 
-    const char* headings[] = {"X pos", "Z pos", "Animation", "Value", "&List"};
-    for (int k = 0; k < 5; ++k) Label1[k] = new QLabel(headings[k], this);
-    cboFieldList = dropDownList(this);
-    Label1[4]->setBuddy(cboFieldList);
-
-    Picture1 = new GroundView(this);
+    const form::Markers& look = form::kMainMarkers;
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        Label1[5 + i] = new QLabel(QString::number(i), this);
-        Label1[5 + i]->setFont(markerFont());
-        setForeColor(*Label1[5 + i], colour::kWindowText);
-        txtX[i] = new QLineEdit(this);
-        txtZ[i] = new QLineEdit(this);
-        cboAnim[i] = dropDownList(this);
-        txtNum[i] = new QLineEdit(this);
-        for (QLineEdit* box : {txtX[i], txtZ[i]}) ringwright::setBackColor(*box, colour::kWindowBackground);
-        for (QLineEdit* box : {txtX[i], txtZ[i], txtNum[i]}) box->installEventFilter(this);
-        lblFielder[i] = new FielderMarker(i, Picture1->clientArea());
-        lblFielder[i]->setFont(markerFont());
-        setForeColor(*lblFielder[i], colour::kWhite);
-        ringwright::setBackColor(*lblFielder[i], colour::kRed);
+        auto* marker = new FielderMarker(i, Picture1->clientArea());
+        marker->setFont(fontOf(form::Face::Digit));
+        setForeColor(*marker, look.fore);
+        ringwright::setBackColor(*marker, look.back);
+        marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
+        marker->moveTo({float(look.left), float(look.tops[i])});
+        lblFielder[std::size_t(i)] = marker;
     }
-    cmdZoom = new QPushButton("&Zoom", this);
-    cmdSave = new QPushButton("&Save", this);
-    cmdAbout = new QPushButton("&About", this);
-    cmdImport = new QPushButton("&Import", this);
-    cmdExport = new QPushButton("&Export", this);
-}
-
-void MainWindow::layOutControls() {
-    place(*Label3, ml::kLabel3);
-    place(*txtGOBFile, ml::kTxtGOBFile);
-    place(*cmdGOBFile, ml::kCmdGOBFile);
-    place(*lblFileName, ml::kLblFileName);
-    place(*Label1[0], ml::kXPosLabel);
-    place(*Label1[1], ml::kZPosLabel);
-    place(*Label1[2], ml::kAnimationLabel);
-    place(*Label1[3], ml::kValueLabel);
-    place(*Label1[4], ml::kListLabel);
-    place(*cboFieldList, ml::kCboFieldList);
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        place(*Label1[5 + i], ml::rowDigit(i));
-        place(*txtX[i], ml::txtX(i));
-        place(*txtZ[i], ml::txtZ(i));
-        place(*cboAnim[i], ml::cboAnim(i));
-        place(*txtNum[i], ml::txtNum(i));
-        lblFielder[i]->resize(pixelsFromTwips(ml::kMarkerWidth), pixelsFromTwips(ml::kMarkerHeight));
-        lblFielder[i]->moveTo({float(ml::kMarkerLeft), float(ml::kMarkerTops[i])});
-    }
-    place(*cmdZoom, ml::kCmdZoom);
-    place(*cmdSave, ml::kCmdSave);
-    place(*cmdAbout, ml::kCmdAbout);
-    place(*cmdImport, ml::kCmdImport);
-    place(*cmdExport, ml::kCmdExport);
-}
-
-void MainWindow::setFocusOrder() {
-    QList<QWidget*> order{txtGOBFile, cmdGOBFile, cboFieldList};
-    for (int i = 0; i < fielddata::kFielderCount; ++i) order << txtX[i] << txtZ[i] << cboAnim[i] << txtNum[i];
-    order << cmdZoom << cmdSave << cmdImport << cmdExport << Picture1 << cmdAbout;
-    for (qsizetype k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
     txtGOBFile->setFocus();
+}
+
+// The widget of a row, kept under the control's own name.
+QWidget* MainWindow::make(const form::Row& row) {
+    const QString caption = qt(std::string(row.caption));
+    const auto i = std::size_t(row.id.index);
+    switch (row.id.control) {
+    case Control::Label3: return Label3 = new QLabel(caption, this);
+    case Control::Label1: return Label1.at(i) = new QLabel(caption, this);
+    case Control::lblFileName: return lblFileName = new QLabel(caption, this);
+    case Control::txtGOBFile: return txtGOBFile = new QLineEdit(this);
+    case Control::txtX: return txtX.at(i) = new QLineEdit(this);
+    case Control::txtZ: return txtZ.at(i) = new QLineEdit(this);
+    case Control::txtNum: return txtNum.at(i) = new QLineEdit(this);
+    case Control::cboFieldList: return cboFieldList = dropDownList(this);
+    case Control::cboAnim: return cboAnim.at(i) = dropDownList(this);
+    case Control::Picture1: return Picture1 = new GroundView(this);
+    case Control::cmdGOBFile: return cmdGOBFile = new QPushButton(caption, this);
+    case Control::cmdZoom: return cmdZoom = new QPushButton(caption, this);
+    case Control::cmdSave: return cmdSave = new QPushButton(caption, this);
+    case Control::cmdAbout: return cmdAbout = new QPushButton(caption, this);
+    case Control::cmdImport: return cmdImport = new QPushButton(caption, this);
+    case Control::cmdExport: return cmdExport = new QPushButton(caption, this);
+    default: return new QWidget(this);
+    }
 }
 
 void MainWindow::connectHandlers() {
@@ -187,33 +174,39 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // Each tool from the keyboard, and from the ground view's own menu.
 void MainWindow::addFieldTools() {
-    // In the zoom window too: Ctrl+Z there takes back its drop.
-    const auto shortcut = [this](QKeySequence keys, auto handler, QWidget* where = nullptr) {
-        auto* on = new QShortcut(keys, where ? where : this, nullptr, nullptr,
-                                 where ? Qt::WidgetShortcut : Qt::ApplicationShortcut);
-        connect(on, &QShortcut::activated, this, handler);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { core_.MirrorField(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { core_.Redo(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { core_.CopyPicture(); }, Picture1);
+    for (const form::ToolKey& key : form::toolKeys()) {
+        const Qt::KeyboardModifiers held = Qt::ControlModifier | (key.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        const QKeySequence keys(QKeyCombination(held, Qt::Key(key.key)));
+        // In the zoom window too: Ctrl+Z there takes back its drop.
+        auto* on = new QShortcut(keys, key.groundViewOnly ? static_cast<QWidget*>(Picture1) : this, nullptr, nullptr,
+                                 key.groundViewOnly ? Qt::WidgetShortcut : Qt::ApplicationShortcut);
+        connect(on, &QShortcut::activated, this, [this, tool = key.tool] { runTool(tool); });
+    }
     connect(Picture1, &GroundView::menuRequested, this, &MainWindow::showGroundMenu);
     setAcceptDrops(true);
+}
+
+void MainWindow::runTool(form::Tool tool) {
+    switch (tool) {
+    case form::Tool::Undo: return core_.Undo();
+    case form::Tool::Redo: return core_.Redo();
+    case form::Tool::Mirror: return core_.MirrorField();
+    case form::Tool::CopyPicture: return core_.CopyPicture();
+    case form::Tool::SavePicture: return core_.SavePicture();
+    case form::Tool::OpenBackups: return core_.OpenBackupsFolder();
+    }
 }
 
 // Where no marker stands: a press on a marker starts a drag, whatever the button.
 void MainWindow::showGroundMenu(QPoint at) {
     QMenu menu(this);
-    menu.addAction("&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { core_.Undo(); })->setEnabled(core_.canUndo());
-    menu.addAction("&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { core_.Redo(); })->setEnabled(core_.canRedo());
-    menu.addSeparator();
-    menu.addAction("&Mirror for a left-handed batter", QKeySequence(Qt::CTRL | Qt::Key_M),
-                   [this] { core_.MirrorField(); });
-    menu.addSeparator();
-    menu.addAction("&Copy picture", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { core_.CopyPicture(); });
-    menu.addAction("Save &picture...", [this] { core_.SavePicture(); });
-    menu.addAction("Open &backups folder", [this] { core_.OpenBackupsFolder(); });
+    for (const form::MenuEntry& entry : form::groundMenu()) {
+        if (entry.separatorBefore) menu.addSeparator();
+        QAction* action = menu.addAction(qt(std::string(entry.label)), [this, tool = entry.tool] { runTool(tool); });
+        action->setShortcut(QKeySequence(qt(std::string(entry.keys))));
+        if (entry.tool == form::Tool::Undo) action->setEnabled(core_.canUndo());
+        if (entry.tool == form::Tool::Redo) action->setEnabled(core_.canRedo());
+    }
     menu.exec(Picture1->clientArea()->mapToGlobal(at));
 }
 

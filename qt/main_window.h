@@ -10,6 +10,7 @@
 #include <array>
 #include <filesystem>
 
+#include "editor/form.h"
 #include "editor/frm_main.h"
 #include "editor/views.h"
 #include "fielddata/field_text.h"
@@ -72,10 +73,10 @@ protected:
 
 private:
     void createControls();
-    void layOutControls();
-    void setFocusOrder();
+    QWidget* make(const form::Row& row);
     void connectHandlers();
     void addFieldTools();
+    void runTool(form::Tool tool);
     void showGroundMenu(QPoint at);
     QLineEdit* box(ControlId id) const;
     QComboBox* list(ControlId id) const;

@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "editor/main_layout.h"
-#include "editor/zoom_layout.h"
+#include "editor/form.h"
 #include "platform/qt_window_handle.h"
 #include "qt/colours.h"
 #include "qt/fonts.h"
@@ -13,24 +12,24 @@
 #include "qt/pixels.h"
 
 namespace ringwright {
-namespace zl = zoom_layout;
 
 ZoomWindow::ZoomWindow(MainWindow& main)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
       main_(main) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Zoom View");
-    setFont(windowFont());
-    setFixedSize(pixelsFromTwips(zl::kClientWidth), pixelsFromTwips(zl::kClientHeight));
+    setWindowTitle(QString::fromUtf8(form::kZoomTitle.data(), qsizetype(form::kZoomTitle.size())));
+    setFont(fontOf(form::Face::Window));
+    setFixedSize(pixelsFromTwips(form::kZoomClientWidth), pixelsFromTwips(form::kZoomClientHeight));
+    const form::Markers& look = form::kZoomMarkers;
     frmZoom& behaviour = main_.core().zoom();
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         auto* marker = new FielderMarker(i, this);
-        marker->setFont(markerFont());
-        setForeColor(*marker, colour::kWindowText);
-        setBackColor(*marker, colour::kCyan);
-        marker->resize(pixelsFromTwips(zl::kMarkerWidth), pixelsFromTwips(zl::kMarkerHeight));
-        marker->moveTo({float(zl::kMarkerLeft), float(main_layout::kMarkerTops[i])});
+        marker->setFont(fontOf(form::Face::Digit));
+        setForeColor(*marker, look.fore);
+        setBackColor(*marker, look.back);
+        marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
+        marker->moveTo({float(look.left), float(look.tops[i])});
         connect(marker, &FielderMarker::mouseDown, this,
                 [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseDown(i, b, s, x, y); });
         connect(marker, &FielderMarker::mouseMove, this,
@@ -65,9 +64,8 @@ WindowHandle ZoomWindow::windowHandle() const { return handleOf(this); }
 void ZoomWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(pixelsFromTwips(zl::kLine1FromX), pixelsFromTwips(zl::kLine1FromY),
-                     pixelsFromTwips(zl::kLine1ToX), pixelsFromTwips(zl::kLine1ToY));
-    const QRect pitch = pixelsFromTwips(zl::kShape1);
+    painter.drawLine(pixelsFromTwips(form::kLine1From), pixelsFromTwips(form::kLine1To));
+    const QRect pitch = pixelsFromTwips(form::kZoomShape1);
     painter.drawRect(pitch.adjusted(0, 0, -1, -1));
 }
 

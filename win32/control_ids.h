@@ -36,3 +36,45 @@ constexpr int kOpenBackups = 505;
 }  // namespace id
 
 }  // namespace ringwright::win32
+
+#include "editor/form.h"
+#include "editor/views.h"
+
+namespace ringwright::win32 {
+
+// The identifier of each control of the form, and of each field tool.
+constexpr int idOf(ControlId control) {
+    switch (control.control) {
+    case Control::Label3: return id::kLabel3;
+    case Control::txtGOBFile: return id::kTxtGOBFile;
+    case Control::cmdGOBFile: return id::kCmdGOBFile;
+    case Control::lblFileName: return id::kLblFileName;
+    case Control::cboFieldList: return id::kCboFieldList;
+    case Control::Label1: return id::kLabel1 + control.index;
+    case Control::txtX: return id::kTxtX + control.index;
+    case Control::txtZ: return id::kTxtZ + control.index;
+    case Control::cboAnim: return id::kCboAnim + control.index;
+    case Control::txtNum: return id::kTxtNum + control.index;
+    case Control::Picture1: return id::kPicture1;
+    case Control::lblFielder: return id::kLblFielder + control.index;
+    case Control::cmdZoom: return id::kCmdZoom;
+    case Control::cmdSave: return id::kCmdSave;
+    case Control::cmdAbout: return id::kCmdAbout;
+    case Control::cmdImport: return id::kCmdImport;
+    case Control::cmdExport: return id::kCmdExport;
+    default: return 0;
+    }
+}
+
+constexpr int idOf(form::Tool tool) {
+    switch (tool) {
+    case form::Tool::Undo: return id::kUndo;
+    case form::Tool::Redo: return id::kRedo;
+    case form::Tool::Mirror: return id::kMirror;
+    case form::Tool::CopyPicture: return id::kCopyPicture;
+    case form::Tool::SavePicture: return id::kSavePicture;
+    default: return id::kOpenBackups;
+    }
+}
+
+}  // namespace ringwright::win32

@@ -1,10 +1,12 @@
 #pragma once
-// The editor's faces at a window's DPI: the classic window face, "MS Sans
-// Serif" 8.25 pt, for the controls that set none, the same face at 9.75 pt
-// bold for the row digits and the markers, "Arial Black" 11.25 pt for the
-// "..." button.
+// The form's faces at a window's DPI: the window's own for the controls that
+// set none, the bold one of the row digits and the markers, the black one of
+// the "..." button.
 #include <windows.h>
 
+#include <array>
+
+#include "editor/form.h"
 #include "win32/scale.h"
 
 namespace ringwright::win32 {
@@ -16,12 +18,10 @@ public:
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
 
-    HFONT window() const { return window_; }
-    HFONT marker() const { return marker_; }
-    HFONT dots() const { return dots_; }
+    HFONT of(form::Face face) const { return fonts_[std::size_t(face)]; }
 
 private:
-    HFONT window_, marker_, dots_;
+    std::array<HFONT, 3> fonts_;
 };
 
 }  // namespace ringwright::win32

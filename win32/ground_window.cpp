@@ -1,14 +1,12 @@
 #include "win32/ground_window.h"
 
-#include "editor/main_layout.h"
+#include "editor/form.h"
 #include "win32/control_ids.h"
 #include "win32/picture.h"
 #include "win32/window_class.h"
 
 namespace ringwright::win32 {
 namespace {
-
-constexpr int kPictureTwips = 6000;  // 400 pixels at 96 DPI
 
 struct Ground {
     Scale scale;
@@ -28,7 +26,7 @@ void onPaint(HWND window, const Ground& ground) {
     if (ground.picture) {
         const HDC source = CreateCompatibleDC(dc);
         const HGDIOBJ old = SelectObject(source, ground.picture);
-        const int side = ground.scale.pixels(kPictureTwips);
+        const int side = ground.scale.pixels(form::kGroundPictureSide);
         BitBlt(dc, 0, 0, side, side, source, 0, 0, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
@@ -37,7 +35,7 @@ void onPaint(HWND window, const Ground& ground) {
     const HGDIOBJ oldPen = SelectObject(dc, dashed);
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     SetBkMode(dc, TRANSPARENT);
-    const RECT circle = ground.scale.pixels(main_layout::kShape1);
+    const RECT circle = ground.scale.pixels(form::kShape1);
     Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
@@ -45,7 +43,8 @@ void onPaint(HWND window, const Ground& ground) {
     // Small plain text on the dark corner.
     const HGDIOBJ oldFont = SelectObject(dc, ground.font ? ground.font : GetStockObject(DEFAULT_GUI_FONT));
     SetTextColor(dc, RGB(255, 255, 255));
-    TextOutW(dc, ground.scale.pixels(60), ground.scale.pixels(30), ground.ringCount.c_str(), int(ground.ringCount.size()));
+    const POINT at = ground.scale.pixels(form::kRingCountAt);
+    TextOutW(dc, at.x, at.y, ground.ringCount.c_str(), int(ground.ringCount.size()));
     SelectObject(dc, oldFont);
     EndPaint(window, &paint);
 }
@@ -72,8 +71,10 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND: return 1;  // the paint covers every pixel
     case WM_LBUTTONDOWN: SetFocus(window); return 0;  // so that Ctrl+C copies the picture
     case WM_KEYDOWN:
-        if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0)
-            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(id::kCopyPicture, 0), 0);
+        for (const form::ToolKey& key : form::toolKeys())
+            if (key.groundViewOnly && wParam == WPARAM(key.key) && GetKeyState(VK_CONTROL) < 0 &&
+                (GetKeyState(VK_SHIFT) < 0) == key.shift)
+                SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(idOf(key.tool), 0), 0);
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -112,7 +113,7 @@ HWND GroundWindow::create(HWND parent, int id, const Scale& scale) {
                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                                         reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(kPictureTwips)), {}, nullptr}));
+                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(form::kGroundPictureSide)), {}, nullptr}));
     return window;
 }
 
@@ -127,7 +128,7 @@ HBITMAP GroundWindow::picture(HWND ground) {
     RECT area;
     GetClientRect(ground, &area);
     MapWindowPoints(ground, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    const int side = groundOf(ground)->scale.pixels(kPictureTwips);
+    const int side = groundOf(ground)->scale.pixels(form::kGroundPictureSide);
     UpdateWindow(ground);
     const HDC screen = GetDC(nullptr);
     const HDC copy = CreateCompatibleDC(screen);
@@ -146,7 +147,7 @@ void GroundWindow::rescale(HWND ground, const Scale& scale) {
     state.scale = scale;
     if (state.picture) DeleteObject(state.picture);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(ground, GWLP_HINSTANCE));
-    state.picture = loadGroundPicture(instance, scale.pixels(kPictureTwips));
+    state.picture = loadGroundPicture(instance, scale.pixels(form::kGroundPictureSide));
     InvalidateRect(ground, nullptr, TRUE);
 }
 

@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "editor/main_layout.h"
+#include "editor/form.h"
 #include "platform/win32/ansi_text.h"
 #include "win32/colours.h"
 #include "win32/control_ids.h"
@@ -15,7 +15,6 @@
 #include "win32/zoom_window.h"
 
 namespace ringwright::win32 {
-namespace ml = main_layout;
 namespace {
 
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -53,9 +52,9 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
     : instance_(instance), core_(*this, platform, std::move(catalogueFolder)) {
     core_.Form_Initialize();
     const Scale system(dpiOf(nullptr));
-    const SIZE outer = outerSizeFor(system.pixels(ml::kClientWidth), system.pixels(ml::kClientHeight), kMainStyle,
+    const SIZE outer = outerSizeFor(system.pixels(form::kMainClientWidth), system.pixels(form::kMainClientHeight), kMainStyle,
                                  kMainExStyle, system.dpi());
-    CreateWindowExW(kMainExStyle, kMainClass, L"Ringwright", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+    CreateWindowExW(kMainExStyle, kMainClass, wideFromUtf8(form::kMainTitle).c_str(), kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
                     outer.cy, nullptr, nullptr, instance, this);
 }
 
@@ -98,88 +97,86 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The window's class and style of each kind of row.
+struct KindOfControl {
+    const wchar_t* type;
+    DWORD style, exStyle;
+};
+
+KindOfControl kindOf(form::Kind kind) {
+    switch (kind) {
+    case form::Kind::TextBox: return {L"EDIT", kBox, WS_EX_CLIENTEDGE};
+    case form::Kind::DropDownList: return {WC_COMBOBOXW, kList, 0};
+    case form::Kind::Button: return {L"BUTTON", kButton, 0};
+    default: return {L"STATIC", kLabel, 0};
+    }
+}
+
 // Made at its place with its font: moving sixty controls afterwards costs
 // more than making them.
-HWND MainWindow::add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
-                     DWORD exStyle, Face face) {
-    const RECT at = scale_.pixels(where);
-    const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
+HWND MainWindow::add(const form::Row& row) {
+    const KindOfControl kind = kindOf(row.kind);
+    const RECT at = scale_.pixels(row.place);
+    const bool list = row.kind == form::Kind::DropDownList;
     const int height = at.bottom - at.top;
-    const HWND control = CreateWindowExW(exStyle, type, text, style, at.left, at.top, at.right - at.left,
-                                         list ? height + kDroppedListPixels : height, window_,
-                                         reinterpret_cast<HMENU>(INT_PTR(id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), FALSE);
+    const HWND control = CreateWindowExW(kind.exStyle, kind.type, wideFromUtf8(row.caption).c_str(),
+                                         row.visible ? kind.style : kind.style & ~WS_VISIBLE, at.left, at.top,
+                                         at.right - at.left, list ? height + kDroppedListPixels : height, window_,
+                                         reinterpret_cast<HMENU>(INT_PTR(idOf(row.id))), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->of(row.face)), FALSE);
     if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
-    placed_.push_back({control, where, face});
     return control;
 }
 
-HFONT MainWindow::fontOf(Face face) const {
-    switch (face) {
-    case Face::Marker: return fonts_->marker();
-    case Face::Dots: return fonts_->dots();
-    default: return fonts_->window();
-    }
-}
-
-// Made in the focus order; a label stands just before the control its
-// access key leads to.
+// Each row of the form in one loop, in TabIndex order, which is the order Tab
+// walks and puts each label just before the control its access key leads to.
 void MainWindow::createControls() {
     fonts_ = std::make_unique<Fonts>(scale_);
-    add(L"STATIC", L"&GOB", kLabel, id::kLabel3, ml::kLabel3);
-    txtGOBFile_ = add(L"EDIT", L"", kBox, id::kTxtGOBFile, ml::kTxtGOBFile, WS_EX_CLIENTEDGE);
-    cmdGOBFile_ = add(L"BUTTON", L"...", kButton, id::kCmdGOBFile, ml::kCmdGOBFile, 0, Face::Dots);
-    lblFileName_ = add(L"STATIC", L"", kLabel & ~WS_VISIBLE, id::kLblFileName, ml::kLblFileName);
-    backColours_[lblFileName_] = colour::kPaleBlue;
-    label1_[4] = add(L"STATIC", L"&List", kLabel, id::kLabel1 + 4, ml::kListLabel);
-    cboFieldList_ = add(WC_COMBOBOXW, L"", kList, id::kCboFieldList, ml::kCboFieldList);
-    const wchar_t* headings[] = {L"X pos", L"Z pos", L"Animation", L"Value"};
-    const TwipsRect headingPlaces[] = {ml::kXPosLabel, ml::kZPosLabel, ml::kAnimationLabel, ml::kValueLabel};
-    for (int k = 0; k < 4; ++k) label1_[std::size_t(k)] = add(L"STATIC", headings[k], kLabel, id::kLabel1 + k, headingPlaces[k]);
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        const auto at = std::size_t(i);
-        label1_[5 + at] =
-            add(L"STATIC", std::to_wstring(i).c_str(), kLabel, id::kLabel1 + 5 + i, ml::rowDigit(i), 0, Face::Marker);
-        txtX_[at] = add(L"EDIT", L"", kBox, id::kTxtX + i, ml::txtX(i), WS_EX_CLIENTEDGE);
-        txtZ_[at] = add(L"EDIT", L"", kBox, id::kTxtZ + i, ml::txtZ(i), WS_EX_CLIENTEDGE);
-        cboAnim_[at] = add(WC_COMBOBOXW, L"", kList, id::kCboAnim + i, ml::cboAnim(i));
-        txtNum_[at] = add(L"EDIT", L"", kBox, id::kTxtNum + i, ml::txtNum(i), WS_EX_CLIENTEDGE);
-        SetWindowSubclass(txtX_[at], xBoxProcedure, UINT_PTR(i), reinterpret_cast<DWORD_PTR>(this));
-    }
-    add(L"BUTTON", L"&Zoom", kButton, id::kCmdZoom, ml::kCmdZoom);
-    add(L"BUTTON", L"&Save", kButton, id::kCmdSave, ml::kCmdSave);
-    add(L"BUTTON", L"&Import", kButton, id::kCmdImport, ml::kCmdImport);
-    add(L"BUTTON", L"&Export", kButton, id::kCmdExport, ml::kCmdExport);
-    picture1_ = GroundWindow::create(window_, id::kPicture1, scale_);
-    const RECT ground = scale_.pixels(ml::kPicture1);
-    SetWindowPos(picture1_, nullptr, ground.left, ground.top, ground.right - ground.left, ground.bottom - ground.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    placed_.push_back({picture1_, ml::kPicture1, Face::Window});
-    add(L"BUTTON", L"&About", kButton, id::kCmdAbout, ml::kCmdAbout);
-
-    const MarkerLook look{colour::kWhite, colour::kRed, fonts_->marker(), ml::kMarkerWidth, ml::kMarkerHeight};
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        lblFielder_[std::size_t(i)] = MarkerWindow::create(picture1_, id::kLblFielder + i, i, look, *this, scale_);
-        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(ml::kMarkerLeft), float(ml::kMarkerTops[i])});
-    }
-
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr,
                                instance_, nullptr);
+    for (const form::Row& row : form::mainRows()) {
+        HWND made = nullptr;
+        if (row.kind == form::Kind::GroundView) {
+            made = picture1_ = GroundWindow::create(window_, idOf(row.id), scale_);
+            const RECT at = scale_.pixels(row.place);
+            SetWindowPos(made, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        } else {
+            made = add(row);
+        }
+        controls_[row.id] = made;
+        placed_.push_back({made, row.place, row.face});
+        if (row.back) backColours_[made] = *row.back;
+        if (!row.tooltip.empty()) addTooltip(made, row.tooltip);
+    }
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        SetWindowSubclass(control(txtX(i)), xBoxProcedure, UINT_PTR(i), reinterpret_cast<DWORD_PTR>(this));
+
+    const form::Markers& markers = form::kMainMarkers;
+    const MarkerLook look{markers.fore, markers.back, fonts_->of(form::Face::Digit), markers.width, markers.height};
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        lblFielder_[std::size_t(i)] = MarkerWindow::create(picture1_, id::kLblFielder + i, i, look, *this, scale_);
+        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(markers.left), float(markers.tops[i])});
+    }
+
+    // The field tools from the keyboard; Ctrl+C is the ground view's own.
+    std::vector<ACCEL> keys;
+    for (const form::ToolKey& key : form::toolKeys())
+        if (!key.groundViewOnly)
+            keys.push_back({BYTE(FCONTROL | FVIRTKEY | (key.shift ? FSHIFT : 0)), WORD(key.key), WORD(idOf(key.tool))});
+    fieldTools_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
+    DragAcceptFiles(window_, TRUE);
+}
+
+void MainWindow::addTooltip(HWND control, std::string_view text) {
+    const std::wstring shown = wideFromUtf8(text);
     TOOLINFOW tip{};
     tip.cbSize = sizeof tip;
     tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tip.hwnd = window_;
-    tip.uId = reinterpret_cast<UINT_PTR>(cmdGOBFile_);
-    tip.lpszText = const_cast<wchar_t*>(L"Select GOB file");
+    tip.uId = reinterpret_cast<UINT_PTR>(control);
+    tip.lpszText = const_cast<wchar_t*>(shown.c_str());
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
-
-    // The field tools from the keyboard; Ctrl+C is the ground view's own.
-    ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'M', id::kMirror},
-                    {FCONTROL | FVIRTKEY, 'Z', id::kUndo},
-                    {FCONTROL | FVIRTKEY, 'Y', id::kRedo},
-                    {FCONTROL | FSHIFT | FVIRTKEY, 'Z', id::kRedo}};
-    fieldTools_ = CreateAcceleratorTableW(keys, 4);
-    DragAcceptFiles(window_, TRUE);
 }
 
 // Every control from its twips at a new DPI, with its font.
@@ -189,7 +186,7 @@ void MainWindow::layOut() {
         wchar_t type[32] = {};
         GetClassNameW(control, type, 32);
         const bool list = lstrcmpiW(type, WC_COMBOBOXW) == 0;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->of(face)), TRUE);
         // A list's height holds its dropped part; its field keeps the table's height.
         const int height = at.bottom - at.top;
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, list ? height + kDroppedListPixels : height,
@@ -197,7 +194,7 @@ void MainWindow::layOut() {
         if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
     }
     GroundWindow::rescale(picture1_, scale_);
-    for (HWND marker : lblFielder_) MarkerWindow::rescale(marker, fonts_->marker(), scale_);
+    for (HWND marker : lblFielder_) MarkerWindow::rescale(marker, fonts_->of(form::Face::Digit), scale_);
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
@@ -221,7 +218,7 @@ void MainWindow::showCentred() {
                  work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
-    SetFocus(txtGOBFile_);
+    SetFocus(control(kTxtGOBFile));
 }
 
 bool MainWindow::isDialogMessage(MSG& message) {
@@ -242,7 +239,7 @@ void MainWindow::onActivate(bool active) {
         if (focus && IsChild(window_, focus)) lastFocus_ = focus;
         return;
     }
-    SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : txtGOBFile_);
+    SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : control(kTxtGOBFile));
 }
 
 // The access key of a label: the keyboard moves on to the control after it.
@@ -304,14 +301,14 @@ void MainWindow::onGroundMenu(POINT at) {
         ClientToScreen(ground, &at);
     }
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (core_.canUndo() ? 0 : MF_GRAYED), id::kUndo, L"&Undo\tCtrl+Z");
-    AppendMenuW(menu, MF_STRING | (core_.canRedo() ? 0 : MF_GRAYED), id::kRedo, L"&Redo\tCtrl+Y");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, id::kMirror, L"&Mirror for a left-handed batter\tCtrl+M");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, id::kCopyPicture, L"&Copy picture\tCtrl+C");
-    AppendMenuW(menu, MF_STRING, id::kSavePicture, L"Save &picture...");
-    AppendMenuW(menu, MF_STRING, id::kOpenBackups, L"Open &backups folder");
+    for (const form::MenuEntry& entry : form::groundMenu()) {
+        if (entry.separatorBefore) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        const bool idle = (entry.tool == form::Tool::Undo && !core_.canUndo()) ||
+                          (entry.tool == form::Tool::Redo && !core_.canRedo());
+        std::string label(entry.label);
+        if (!entry.keys.empty()) label += "\t" + std::string(entry.keys);
+        AppendMenuW(menu, MF_STRING | (idle ? MF_GRAYED : 0), idOf(entry.tool), wideFromUtf8(label).c_str());
+    }
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
     DestroyMenu(menu);
     if (chosen) onCommand(chosen, 0);
@@ -354,20 +351,10 @@ void MainWindow::markerUp(int i, int b, int s, float x, float y) { core_.lblFiel
 void MainWindow::markerLost() { core_.abandonDrag(); }
 
 HWND MainWindow::control(ControlId id) const {
-    const auto i = std::size_t(id.index);
-    switch (id.control) {
-    case Control::frmMain: return window_;
-    case Control::txtGOBFile: return txtGOBFile_;
-    case Control::lblFileName: return lblFileName_;
-    case Control::cboFieldList: return cboFieldList_;
-    case Control::txtX: return txtX_.at(i);
-    case Control::txtZ: return txtZ_.at(i);
-    case Control::cboAnim: return cboAnim_.at(i);
-    case Control::txtNum: return txtNum_.at(i);
-    case Control::lblFielder: return lblFielder_.at(i);
-    case Control::Picture1: return picture1_;
-    }
-    return nullptr;
+    if (id.control == Control::frmMain) return window_;
+    if (id.control == Control::lblFielder) return lblFielder_.at(std::size_t(id.index));
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
 }
 
 std::string MainWindow::text(ControlId box) const { return utf8FromWide(textOf(control(box))); }
@@ -405,7 +392,7 @@ WindowHandle MainWindow::windowHandle(ControlId window) const {
 }
 
 void MainWindow::setRingCount(const std::string& text) {
-    GroundWindow::setRingCount(picture1_, wideFromUtf8(text), fonts_->window());
+    GroundWindow::setRingCount(picture1_, wideFromUtf8(text), fonts_->of(form::Face::Window));
 }
 
 bool MainWindow::saveGroundPicture(const std::string& path) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/form.h"
 #include "editor/frm_main.h"
 #include "editor/views.h"
 #include "fielddata/field_text.h"
@@ -64,11 +65,8 @@ private:
                                           DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    // The face a control shows, chosen afresh at every DPI.
-    enum class Face { Window, Marker, Dots };
-    HWND add(const wchar_t* type, const wchar_t* text, DWORD style, int id, const TwipsRect& where,
-             DWORD exStyle = 0, Face face = Face::Window);
-    HFONT fontOf(Face face) const;
+    HWND add(const form::Row& row);
+    void addTooltip(HWND control, std::string_view text);
     void layOut();
     void onActivate(bool active);
     void onNextControl(WPARAM which, bool isHandle);
@@ -93,14 +91,13 @@ private:
     struct Placed {
         HWND control;
         TwipsRect where;
-        Face face;
+        form::Face face;  // chosen afresh at every DPI
     };
     std::vector<Placed> placed_;
     std::map<HWND, StoredColour> backColours_;
-    HWND txtGOBFile_ = nullptr, lblFileName_ = nullptr, cboFieldList_ = nullptr, picture1_ = nullptr;
-    HWND cmdGOBFile_ = nullptr, tooltip_ = nullptr, lastFocus_ = nullptr;
-    std::array<HWND, 14> label1_{};
-    std::array<HWND, fielddata::kFielderCount> txtX_{}, txtZ_{}, cboAnim_{}, txtNum_{}, lblFielder_{};
+    std::map<ControlId, HWND> controls_;  // every row of the form
+    HWND picture1_ = nullptr, tooltip_ = nullptr, lastFocus_ = nullptr;
+    std::array<HWND, fielddata::kFielderCount> lblFielder_{};
     std::unique_ptr<ZoomWindow> zoom_;
     HACCEL fieldTools_ = nullptr;
 };

@@ -1,14 +1,13 @@
 #include "win32/zoom_window.h"
 
-#include "editor/main_layout.h"
-#include "editor/zoom_layout.h"
+#include "editor/form.h"
+#include "platform/win32/ansi_text.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
 #include "win32/main_window.h"
 #include "win32/window_class.h"
 
 namespace ringwright::win32 {
-namespace zl = zoom_layout;
 namespace {
 
 constexpr DWORD kZoomStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -24,16 +23,17 @@ void ZoomWindow::registerClass(HINSTANCE instance) {
 
 ZoomWindow::ZoomWindow(MainWindow& main, HINSTANCE instance) : main_(main) {
     // No owner: either window can cover the other.
-    CreateWindowExW(kZoomExStyle, kZoomClass, L"Zoom View", kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    CreateWindowExW(kZoomExStyle, kZoomClass, wideFromUtf8(form::kZoomTitle).c_str(), kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     scale_ = Scale(dpiOf(window_));
     fonts_ = std::make_unique<Fonts>(scale_);
-    const SIZE outer = outerSizeFor(scale_.pixels(zl::kClientWidth), scale_.pixels(zl::kClientHeight), kZoomStyle,
+    const SIZE outer = outerSizeFor(scale_.pixels(form::kZoomClientWidth), scale_.pixels(form::kZoomClientHeight), kZoomStyle,
                                     kZoomExStyle, scale_.dpi());
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const MarkerLook look{colour::kWindowText, colour::kCyan, fonts_->marker(), zl::kMarkerWidth, zl::kMarkerHeight};
+    const form::Markers& markers = form::kZoomMarkers;
+    const MarkerLook look{markers.fore, markers.back, fonts_->of(form::Face::Digit), markers.width, markers.height};
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         lblFielder_[std::size_t(i)] = MarkerWindow::create(window_, id::kLblFielder + i, i, look, *this, scale_);
-        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(zl::kMarkerLeft), float(main_layout::kMarkerTops[i])});
+        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(markers.left), float(markers.tops[i])});
     }
 }
 
@@ -71,9 +71,10 @@ void ZoomWindow::onPaint() {
     const HDC dc = BeginPaint(window_, &paint);
     const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    MoveToEx(dc, scale_.pixels(zl::kLine1FromX), scale_.pixels(zl::kLine1FromY), nullptr);
-    LineTo(dc, scale_.pixels(zl::kLine1ToX), scale_.pixels(zl::kLine1ToY));
-    const RECT pitch = scale_.pixels(zl::kShape1);
+    const POINT from = scale_.pixels(form::kLine1From), to = scale_.pixels(form::kLine1To);
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+    const RECT pitch = scale_.pixels(form::kZoomShape1);
     Rectangle(dc, pitch.left, pitch.top, pitch.right, pitch.bottom);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);

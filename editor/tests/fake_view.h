@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/main_layout.h"
+#include "editor/form.h"
 #include "editor/views.h"
-#include "editor/zoom_layout.h"
 
 namespace ringwright {
 
@@ -34,7 +33,7 @@ public:
 
     FakeZoomView() {
         for (int i = 0; i < 9; ++i)
-            markers[i] = {float(zoom_layout::kMarkerLeft), float(main_layout::kMarkerTops[i])};
+            markers[i] = {float(form::kZoomMarkers.left), float(form::kZoomMarkers.tops[i])};
     }
     TwipsPoint markerPosition(int i) const override { return markers.at(i); }
     void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }
@@ -62,7 +61,7 @@ public:
     int picturesCopied = 0;
 
     FakeMainView() {
-        for (int i = 0; i < 9; ++i) markers[i] = {float(main_layout::kMarkerLeft), float(main_layout::kMarkerTops[i])};
+        for (int i = 0; i < 9; ++i) markers[i] = {float(form::kMainMarkers.left), float(form::kMainMarkers.tops[i])};
     }
 
     std::string text(ControlId box) const override { return texts.contains(box) ? texts.at(box) : ""; }

@@ -21,11 +21,12 @@ TEST_F(EditorTest, WithoutStoredPathNothingIsLoaded) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(view.entries[kCboFieldList], (std::vector<std::string>{"A", "A", "B, c"}));
     EXPECT_EQ(view.listIndex(kCboFieldList), -1);
+    const float designTops[] = {720, 1080, 1440, 1920, 2280, 2640, 3000, 3360, 3720};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(view.entries[cboAnim(i)], (std::vector<std::string>{"Basic04b.anm", "Slip01.anm", "Close01.anm"}));
         EXPECT_EQ(view.listIndex(cboAnim(i)), -1);
         EXPECT_EQ(view.text(txtX(i)), "");
-        EXPECT_EQ(view.markers[i], (TwipsPoint{1320, float(main_layout::kMarkerTops[i])}));
+        EXPECT_EQ(view.markers[i], (TwipsPoint{1320, designTops[i]}));
     }
     EXPECT_EQ(view.exitStatus, std::nullopt);
 }
