@@ -81,6 +81,9 @@ public:
     // in the zoom view, and after.
     void showFielderHeld(int Index);
     void showFielderFree(int Index);
+    // A drop in the zoom view: the fielder's marker here goes to `where`, its
+    // boxes are written from it and take their normal colour again.
+    void DropFromZoom(int Index, TwipsPoint where);
 
     frmZoom& zoom() { return frmZoom_; }
     MainView& view() { return view_; }
@@ -106,7 +109,6 @@ private:
     // Import's work; a dropped file must also begin as a field does.
     void importFile(const std::string& path, bool onlyAField);
     FieldState fieldState() const;
-    friend class frmZoom;
     void recordStep();
     void startHistory();
     bool settleBoxes();

@@ -1,6 +1,7 @@
 // The ground view of the main window: markers placed from the coordinate
 // boxes and boxes written from the markers, the focus colours, dragging a
-// marker with the pointer confined, and the zoom window's refresh.
+// marker with the pointer confined, the count of fielders inside the circle,
+// and the zoom window's refresh.
 #include "editor/frm_main.h"
 #include "editor/pointer_buttons.h"
 #include "fielddata/coordinates.h"
@@ -88,11 +89,37 @@ void frmMain::lblFielder_MouseUp(int Index, int Button, int, float, float) {
     if (frmZoom_.loaded().isVisible()) frmZoom_.UpdateFieldPosition();
 }
 
+void frmMain::DropFromZoom(int Index, TwipsPoint where) {
+    placeMarker(Index, where);
+    SetFielderCoordinates(Index);
+    showFielderFree(Index);
+    recordStep();
+}
+
 void frmMain::abandonDrag() {
     const auto held = drag_.abandon();
     if (!held) return;
     platform_.freePointer();
     showFielderFree(*held);
+}
+
+void frmMain::placeMarker(int fielder, TwipsPoint where) {
+    view_.moveMarker(fielder, where);
+    showRingCount();
+}
+
+// Fielders with X squared and Z squared at most 16 stand inside the circle
+// of four game units drawn on the ground.
+void frmMain::showRingCount() {
+    constexpr double kRingRadius = 4;
+    int inside = 0;
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const TwipsPoint marker = view_.markerPosition(i);
+        const double x = fielddata::viewToGame(marker.left), z = fielddata::viewToGame(marker.top);
+        if (x * x + z * z <= kRingRadius * kRingRadius) ++inside;
+    }
+    view_.setRingCount("Inside " + std::to_string(inside) + " \xC2\xB7 Outside " +
+                       std::to_string(fielddata::kFielderCount - inside));
 }
 
 // Pressing Zoom shows the zoom window, so it comes to the front, also from

@@ -66,11 +66,7 @@ void frmZoom::lblFielder_MouseUp(int Index, int Button, int, float, float) {
     if (!drag_.release(Index, Button)) return;
     main_.platform().freePointer();
     const TwipsPoint zoom = loaded().markerPosition(Index);
-    main_.placeMarker(Index, {float(zoom.left / kFactor + kShownFrom),
-                              float(zoom.top / kFactor + kShownFrom)});
-    main_.SetFielderCoordinates(Index);
-    main_.showFielderFree(Index);
-    main_.recordStep();
+    main_.DropFromZoom(Index, {float(zoom.left / kFactor + kShownFrom), float(zoom.top / kFactor + kShownFrom)});
 }
 
 void frmZoom::abandonDrag() {

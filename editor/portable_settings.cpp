@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 
 namespace ringwright {
 namespace {

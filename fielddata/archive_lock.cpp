@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 
 namespace fielddata {
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 
 namespace fielddata {
 namespace {

@@ -4,7 +4,6 @@
 #include "fielddata/save_journal.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -12,7 +11,7 @@ namespace fielddata {
 
 // Refusals shared by read and write: the archive must be an existing file and
 // hold the whole slot, so neither a read nor a write ever leaves the archive.
-Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset) {
+Status checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset) {
     if (archive.empty()) return Failure{"No GOB file has been chosen."};
     // The catalogue refuses offsets below 1, so only a start with no lookup yet gets here.
     if (offset < 1) return Failure{"No field has been looked up in Field.txt yet, so there is no slot to use."};
@@ -27,29 +26,7 @@ Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive,
     if (std::uintmax_t(offset) - 1 + kSlotLength > size)
         return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " +
                        quotedPath(archive) + ", which holds " + std::to_string(size) + " bytes."};
-    return size;
-}
-
-std::string displayPath(const std::filesystem::path& path) {
-    const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::filesystem::path pathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string quotedPath(const std::filesystem::path& path) {
-    std::string text = "\"";
-    text += displayPath(path);
-    text += '"';
-    return text;
-}
-
-std::string describeFileError(std::string_view what, const std::filesystem::path& path) {
-    std::string reason = std::string(what) + " " + quotedPath(path);
-    if (errno != 0) reason += ": " + std::string(std::strerror(errno));
-    return reason + ".";
+    return success();
 }
 
 std::string paddedBlock(std::string_view block) {

@@ -11,6 +11,7 @@
 #include "fielddata/archive_lock.h"
 #include "fielddata/catalogue.h"
 #include "fielddata/file_system.h"
+#include "fielddata/message_text.h"
 #include "fielddata/outcome.h"
 
 namespace fielddata {
@@ -20,8 +21,8 @@ constexpr std::size_t kWritableLength = 2040;
 
 Outcome<std::string> readFieldSlot(const std::filesystem::path& archive, FieldOffset offset);
 
-// The archive's size when it is an existing file that holds the whole slot.
-Outcome<std::uintmax_t> checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset);
+// Whether the archive is an existing file that holds the whole slot.
+Status checkSlotInArchive(const std::filesystem::path& archive, FieldOffset offset);
 
 // Where a save goes, and the per-user data folder that keeps the slot's
 // original and, when the archive's folder cannot be written, the journal.
@@ -44,15 +45,5 @@ Status writeFieldSlot(const SlotSave& save, std::string_view block, FileSystem& 
 
 // The block with NUL fill up to 2040 bytes, as slots and exchange files hold it.
 std::string paddedBlock(std::string_view block);
-
-// A path as messages show it (UTF-8), and a path from such text.
-std::string displayPath(const std::filesystem::path& path);
-std::filesystem::path pathFromUtf8(std::string_view text);
-
-// The path in double quotes, for messages.
-std::string quotedPath(const std::filesystem::path& path);
-
-// A reason that names the path and what the system said.
-std::string describeFileError(std::string_view what, const std::filesystem::path& path);
 
 }  // namespace fielddata

@@ -10,7 +10,7 @@
 #include <windows.h>
 #endif
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 #include "fielddata/codepage.h"
 #include "fielddata/message_text.h"
 

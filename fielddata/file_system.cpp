@@ -15,7 +15,7 @@
 #include <unistd.h>
 #endif
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 
 namespace fielddata {
 namespace {

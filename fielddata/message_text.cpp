@@ -1,5 +1,8 @@
 #include "fielddata/message_text.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace fielddata {
 namespace {
 
@@ -32,6 +35,28 @@ std::string quotedForMessage(std::string_view utf8) {
         quoted += visible(utf8[i]);
     }
     return quoted + '"';
+}
+
+std::string displayPath(const std::filesystem::path& path) {
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string quotedPath(const std::filesystem::path& path) {
+    std::string text = "\"";
+    text += displayPath(path);
+    text += '"';
+    return text;
+}
+
+std::string describeFileError(std::string_view what, const std::filesystem::path& path) {
+    std::string reason = std::string(what) + " " + quotedPath(path);
+    if (errno != 0) reason += ": " + std::string(std::strerror(errno));
+    return reason + ".";
 }
 
 }  // namespace fielddata

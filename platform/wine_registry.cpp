@@ -5,7 +5,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 #include "fielddata/codepage.h"
 
 namespace ringwright {

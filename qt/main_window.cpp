@@ -298,7 +298,7 @@ ZoomWindow* MainWindow::zoom() const { return zoom_.data(); }
 ZoomView* MainWindow::zoomWindow() { return zoom_.data(); }
 
 ZoomView& MainWindow::loadZoomWindow() {
-    zoom_ = new ZoomWindow(*this);
+    zoom_ = new ZoomWindow(core_.zoom(), *this);
     return *zoom_;
 }
 

@@ -8,21 +8,20 @@
 #include "platform/qt_window_handle.h"
 #include "qt/colours.h"
 #include "qt/fonts.h"
-#include "qt/main_window.h"
 #include "qt/pixels.h"
 
 namespace ringwright {
 
-ZoomWindow::ZoomWindow(MainWindow& main)
+ZoomWindow::ZoomWindow(frmZoom& behaviour, const QWidget& main)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
+      behaviour_(behaviour),
       main_(main) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(form::kZoomTitle.data(), qsizetype(form::kZoomTitle.size())));
     setFont(fontOf(form::Face::Window));
     setFixedSize(pixelsFromTwips(form::kZoomClientWidth), pixelsFromTwips(form::kZoomClientHeight));
     const form::Markers& look = form::kZoomMarkers;
-    frmZoom& behaviour = main_.core().zoom();
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         auto* marker = new FielderMarker(i, this);
         marker->setFont(fontOf(form::Face::Digit));
@@ -31,11 +30,11 @@ ZoomWindow::ZoomWindow(MainWindow& main)
         marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
         marker->moveTo({float(look.left), float(look.tops[i])});
         connect(marker, &FielderMarker::mouseDown, this,
-                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseDown(i, b, s, x, y); });
+                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseDown(i, b, s, x, y); });
         connect(marker, &FielderMarker::mouseMove, this,
-                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseMove(i, b, s, x, y); });
+                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseMove(i, b, s, x, y); });
         connect(marker, &FielderMarker::mouseUp, this,
-                [&behaviour](int i, int b, int s, float x, float y) { behaviour.lblFielder_MouseUp(i, b, s, x, y); });
+                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseUp(i, b, s, x, y); });
         lblFielder[std::size_t(i)] = marker;
     }
     // Not transient for the main window: either can cover the other.
@@ -71,7 +70,7 @@ void ZoomWindow::paintEvent(QPaintEvent*) {
 
 // A drag here ends when the window goes away or loses the focus.
 bool ZoomWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) main_.core().zoom().abandonDrag();
+    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) behaviour_.abandonDrag();
     return QWidget::event(event);
 }
 

@@ -5,18 +5,19 @@
 #include <QWidget>
 #include <array>
 
+#include "editor/frm_zoom.h"
 #include "editor/views.h"
 #include "fielddata/field_text.h"
 #include "qt/fielder_marker.h"
 
 namespace ringwright {
 
-class MainWindow;
 
 class ZoomWindow : public QWidget, public ZoomView {
     Q_OBJECT
 public:
-    explicit ZoomWindow(MainWindow& main);
+    // Its own behaviour, and the main window whose icon it takes.
+    ZoomWindow(frmZoom& behaviour, const QWidget& main);
 
     TwipsPoint markerPosition(int fielder) const override;
     void moveMarker(int fielder, TwipsPoint where) override;
@@ -34,7 +35,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    MainWindow& main_;
+    frmZoom& behaviour_;
+    const QWidget& main_;
 };
 
 }  // namespace ringwright

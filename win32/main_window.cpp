@@ -426,7 +426,7 @@ ZoomView* MainWindow::zoomWindow() {
 }
 
 ZoomView& MainWindow::loadZoomWindow() {
-    zoom_ = std::make_unique<ZoomWindow>(*this, instance_);
+    zoom_ = std::make_unique<ZoomWindow>(core_.zoom(), window_, instance_);
     return *zoom_;
 }
 

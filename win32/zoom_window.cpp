@@ -4,7 +4,6 @@
 #include "platform/win32/ansi_text.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
-#include "win32/main_window.h"
 #include "win32/window_class.h"
 
 namespace ringwright::win32 {
@@ -21,7 +20,7 @@ void ZoomWindow::registerClass(HINSTANCE instance) {
     registerWindowClass(instance, kZoomClass, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
-ZoomWindow::ZoomWindow(MainWindow& main, HINSTANCE instance) : main_(main) {
+ZoomWindow::ZoomWindow(frmZoom& behaviour, HWND main, HINSTANCE instance) : behaviour_(behaviour), main_(main) {
     // No owner: either window can cover the other.
     CreateWindowExW(kZoomExStyle, kZoomClass, wideFromUtf8(form::kZoomTitle).c_str(), kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     scale_ = Scale(dpiOf(window_));
@@ -55,7 +54,7 @@ LRESULT ZoomWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: onPaint(); return 0;
     case WM_CLOSE:
-        main_.core().zoom().abandonDrag();
+        behaviour_.abandonDrag();
         DestroyWindow(window_);
         return 0;
     case WM_NCDESTROY:
@@ -105,16 +104,16 @@ void ZoomWindow::moveTo(TwipsPoint screen) {
 }
 
 void ZoomWindow::takeIconOfMainWindow() {
-    const auto icon = static_cast<LPARAM>(GetClassLongPtrW(main_.handle(), GCLP_HICON));
+    const auto icon = static_cast<LPARAM>(GetClassLongPtrW(main_, GCLP_HICON));
     SendMessageW(window_, WM_SETICON, ICON_BIG, icon);
     SendMessageW(window_, WM_SETICON, ICON_SMALL, icon);
 }
 
 WindowHandle ZoomWindow::windowHandle() const { return reinterpret_cast<WindowHandle>(window_); }
 
-void ZoomWindow::markerDown(int i, int b, int s, float x, float y) { main_.core().zoom().lblFielder_MouseDown(i, b, s, x, y); }
-void ZoomWindow::markerMove(int i, int b, int s, float x, float y) { main_.core().zoom().lblFielder_MouseMove(i, b, s, x, y); }
-void ZoomWindow::markerUp(int i, int b, int s, float x, float y) { main_.core().zoom().lblFielder_MouseUp(i, b, s, x, y); }
-void ZoomWindow::markerLost() { main_.core().zoom().abandonDrag(); }
+void ZoomWindow::markerDown(int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseDown(i, b, s, x, y); }
+void ZoomWindow::markerMove(int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseMove(i, b, s, x, y); }
+void ZoomWindow::markerUp(int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseUp(i, b, s, x, y); }
+void ZoomWindow::markerLost() { behaviour_.abandonDrag(); }
 
 }  // namespace ringwright::win32

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "editor/frm_zoom.h"
 #include "editor/views.h"
 #include "fielddata/field_text.h"
 #include "win32/fonts.h"
@@ -15,14 +16,14 @@
 
 namespace ringwright::win32 {
 
-class MainWindow;
 
 class ZoomWindow final : public ZoomView, private MarkerEvents {
 public:
     static void registerClass(HINSTANCE instance);
 
     // Made hidden.
-    ZoomWindow(MainWindow& main, HINSTANCE instance);
+    // Its own behaviour, and the main window whose icon it takes.
+    ZoomWindow(frmZoom& behaviour, HWND main, HINSTANCE instance);
     ~ZoomWindow() override;
     ZoomWindow(const ZoomWindow&) = delete;
     ZoomWindow& operator=(const ZoomWindow&) = delete;
@@ -49,7 +50,8 @@ private:
     void markerUp(int index, int button, int shift, float x, float y) override;
     void markerLost() override;
 
-    MainWindow& main_;
+    frmZoom& behaviour_;
+    HWND main_;
     HWND window_ = nullptr;
     Scale scale_;
     std::unique_ptr<Fonts> fonts_;
