@@ -11,7 +11,7 @@
 #include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
-#include "platform/scripted_platform.h"
+#include "tests/support/scripted_platform.h"
 #include "qt/ground_view.h"
 #include "qt/main_window.h"
 

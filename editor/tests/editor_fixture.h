@@ -9,10 +9,10 @@
 #include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
-#include "fielddata/tests/temp_dir.h"
+#include "tests/support/temp_dir.h"
 #include "editor/frm_main.h"
-#include "fake_view.h"
-#include "platform/scripted_platform.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/scripted_platform.h"
 
 namespace ringwright::testing {
 

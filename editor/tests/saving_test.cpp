@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "fielddata/tests/stopped_child.h"
+#include "tests/support/stopped_child.h"
 #include "fielddata/exchange_file.h"
 
 namespace ringwright::testing {

@@ -8,9 +8,9 @@
 
 #include "fielddata/backups.h"
 #include "fielddata/save_journal.h"
-#include "faulty_file_system.h"
-#include "stopped_child.h"
-#include "temp_dir.h"
+#include "tests/support/faulty_file_system.h"
+#include "tests/support/stopped_child.h"
+#include "tests/support/temp_dir.h"
 
 using namespace fielddata;
 using namespace testing_support;

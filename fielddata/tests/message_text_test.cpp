@@ -4,7 +4,7 @@
 
 #include "fielddata/catalogue.h"
 #include "fielddata/field_text.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 using namespace fielddata;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fielddata/tests/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 using namespace ringwright;
 using testing_support::TempDir;

@@ -16,10 +16,10 @@
 #include <QWindow>
 
 #include "fielddata/field_text.h"
-#include "fielddata/tests/temp_dir.h"
+#include "tests/support/temp_dir.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_window_handle.h"
-#include "platform/scripted_platform.h"
+#include "tests/support/scripted_platform.h"
 #include "qt/colours.h"
 #include "qt/ground_view.h"
 #include "qt/main_window.h"

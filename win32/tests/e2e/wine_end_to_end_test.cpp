@@ -15,7 +15,7 @@
 
 #include "fielddata/archive_slot.h"
 #include "fielddata/field_text.h"
-#include "fielddata/tests/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "faulty_file_system.h"
+#include "tests/support/faulty_file_system.h"
 
 namespace testing_support {
 
