@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "editor/field_history.h"
+#include "editor/form.h"
 #include "editor/frm_zoom.h"
 #include "editor/marker_drag.h"
 #include "editor/platform.h"
@@ -20,7 +21,6 @@
 
 namespace ringwright {
 
-inline constexpr char kTitle[] = "Ringwright";
 
 class frmMain {
 public:
@@ -91,7 +91,7 @@ public:
     fielddata::FieldOffset currentFieldOffset() const { return CurrentFieldOffset; }
 
 private:
-    int say(const std::string& text, int style, const std::string& caption = kTitle);
+    int say(const std::string& text, int style, const std::string& caption = std::string(form::kMainTitle));
     std::filesystem::path archivePath() const;
     std::filesystem::path cataloguePath() const;
     std::optional<std::string> readCatalogue();

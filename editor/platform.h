@@ -38,6 +38,12 @@ constexpr unsigned kFileMustExist = 0x1000;
 
 using WindowHandle = std::uintptr_t;  // the system's handle of a window
 
+// Where the settings store keeps a section of an application's settings,
+// below the user's part of the registry (on Windows, and in a Wine prefix).
+inline std::string settingsKeyPath(const std::string& application, const std::string& section) {
+    return "Software\\VB and VBA Program Settings\\" + application + "\\" + section;
+}
+
 // What the editor puts into a file dialog. Texts are UTF-8; `fileName` is the
 // offered name without the blanks that pad it in the system's buffer.
 struct FileDialogRecord {

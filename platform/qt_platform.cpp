@@ -146,7 +146,7 @@ std::optional<std::string> QtPlatform::wineSetting(const std::string& applicatio
                                                    const std::string& key) {
     const auto prefix = winePrefix();
     const auto stored =
-        readWineSetting(prefix, "Software\\VB and VBA Program Settings\\" + application + "\\" + section, key);
+        readWineSetting(prefix, settingsKeyPath(application, section), key);
     if (!stored) return std::nullopt;
     const auto path = linuxPathOf(prefix, *stored);
     if (!path) return std::nullopt;

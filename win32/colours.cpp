@@ -6,10 +6,17 @@ COLORREF colorRefOf(StoredColour value) {
     return isSystemColour(value) ? GetSysColor(int(value & 0xFF)) : COLORREF(value & 0x00FFFFFF);
 }
 
+// One brush per colour for the program's life, given back at its end.
 HBRUSH brushOf(StoredColour value) {
-    static std::map<COLORREF, HBRUSH> brushes;
+    struct Brushes {
+        std::map<COLORREF, HBRUSH> made;
+        ~Brushes() {
+            for (const auto& [colour, brush] : made) DeleteObject(brush);
+        }
+    };
+    static Brushes brushes;
     const COLORREF colour = colorRefOf(value);
-    HBRUSH& brush = brushes[colour];
+    HBRUSH& brush = brushes.made[colour];
     if (!brush) brush = CreateSolidBrush(colour);
     return brush;
 }

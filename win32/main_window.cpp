@@ -25,7 +25,6 @@ constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
 constexpr int kDroppedListPixels = 120;  // below the selection field, when open
 
-MainWindow* windowOf(HWND window) { return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 std::wstring textOf(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -65,12 +64,7 @@ MainWindow::~MainWindow() {
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    MainWindow* self = windowOf(window);
+    MainWindow* self = objectOf<MainWindow>(window, message, lParam);
     return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -60,6 +60,8 @@ public:
     void endProgram(int exitStatus) override;
 
 private:
+    template <class Object>
+    friend Object* objectOf(HWND window, UINT message, LPARAM lParam);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK xBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                           DWORD_PTR self);

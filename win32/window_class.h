@@ -18,4 +18,16 @@ inline void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC
     RegisterClassExW(&type);
 }
 
+// The object behind a window, kept in its user data: made with the object
+// as its creation parameter, it is stored there when the window is created.
+template <class Object>
+Object* objectOf(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        object->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+    }
+    return reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 }  // namespace ringwright::win32

@@ -12,7 +12,6 @@ namespace {
 constexpr DWORD kZoomStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kZoomExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-ZoomWindow* windowOf(HWND window) { return reinterpret_cast<ZoomWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 }  // namespace
 
@@ -41,12 +40,7 @@ ZoomWindow::~ZoomWindow() {
 }
 
 LRESULT CALLBACK ZoomWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ZoomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    ZoomWindow* self = windowOf(window);
+    ZoomWindow* self = objectOf<ZoomWindow>(window, message, lParam);
     return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -41,6 +41,8 @@ public:
     WindowHandle windowHandle() const override;
 
 private:
+    template <class Object>
+    friend Object* objectOf(HWND window, UINT message, LPARAM lParam);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
+#include "editor/form.h"
+
 #include <windows.h>
 #include <commctrl.h>  // the common controls belong to the same system headers
 #include <knownfolders.h>
@@ -13,17 +15,11 @@
 namespace ringwright::win32 {
 namespace {
 
-constexpr char kProgramTitle[] = "Ringwright";
 
 std::string hex(DWORD value) {
     char text[16];
     wsprintfA(text, "0x%04lX", value);
     return text;
-}
-
-// Where a per-user setting lives below HKEY_CURRENT_USER.
-std::wstring settingsKeyPath(const std::string& application, const std::string& section) {
-    return L"Software\\VB and VBA Program Settings\\" + wideFromUtf8(application) + L"\\" + wideFromUtf8(section);
 }
 
 }  // namespace
@@ -53,12 +49,12 @@ std::optional<std::string> Win32Platform::fileDialog(const FileDialogRecord& val
         // 0 with no error is the player's cancel; anything else is a failure.
         if (const DWORD error = CommDlgExtendedError())
             messageBox("The file dialog could not be shown (error " + hex(error) + ").", style::kCritical,
-                       kProgramTitle);
+                       std::string(form::kMainTitle));
         return std::nullopt;
     }
     const ChosenPath path = resolveChosenPath(dialog.chosenFileName());
     if (!path.problem.empty()) {
-        messageBox(path.problem, style::kCritical, kProgramTitle);
+        messageBox(path.problem, style::kCritical, std::string(form::kMainTitle));
         return std::nullopt;
     }
     if (path.path.empty()) return std::nullopt;
@@ -78,7 +74,7 @@ std::optional<std::string> Win32Platform::saveFileDialog(const FileDialogRecord&
 // a value that names a variable grows when expanded, so the buffer follows.
 std::string Win32Platform::readSetting(const std::string& application, const std::string& section,
                                        const std::string& key, const std::string& fallback) {
-    const std::wstring subKey = settingsKeyPath(application, section);
+    const std::wstring subKey = wideFromUtf8(settingsKeyPath(application, section));
     const std::wstring value = wideFromUtf8(key);
     std::vector<wchar_t> text(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 4; ++attempt) {
