@@ -21,9 +21,7 @@ namespace {
 
 // Text boxes paint Base and Text, labels Window and WindowText: set both so
 // one call serves every control.
-void applyColour(QWidget& control, const char* property, StoredColour value, QPalette::ColorRole boxRole,
-                 QPalette::ColorRole labelRole) {
-    control.setProperty(property, QVariant::fromValue<uint>(value));
+void applyColour(QWidget& control, StoredColour value, QPalette::ColorRole boxRole, QPalette::ColorRole labelRole) {
     QPalette palette = control.palette();
     const QColor shown = colourFromStoredValue(value, QApplication::palette());
     palette.setColor(boxRole, shown);
@@ -34,17 +32,13 @@ void applyColour(QWidget& control, const char* property, StoredColour value, QPa
 }  // namespace
 
 void setBackColor(QWidget& control, StoredColour value) {
-    applyColour(control, "BackColor", value, QPalette::Base, QPalette::Window);
+    applyColour(control, value, QPalette::Base, QPalette::Window);
     control.setAutoFillBackground(true);
 }
 
 void setForeColor(QWidget& control, StoredColour value) {
-    applyColour(control, "ForeColor", value, QPalette::Text, QPalette::WindowText);
+    applyColour(control, value, QPalette::Text, QPalette::WindowText);
 }
 
-StoredColour backColor(const QWidget& control) {
-    const QVariant value = control.property("BackColor");
-    return value.isValid() ? StoredColour(value.toUInt()) : colour::kWindowBackground;
-}
 
 }  // namespace ringwright

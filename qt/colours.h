@@ -1,7 +1,5 @@
 #pragma once
-// A stored colour shown on a Qt control. The control keeps its stored value
-// in the property "BackColor" or "ForeColor", so what it shows can be
-// checked by value.
+// A stored colour shown on a Qt control.
 #include <QColor>
 #include <QPalette>
 
@@ -16,6 +14,5 @@ QColor colourFromStoredValue(StoredColour value, const QPalette& system);
 
 void setBackColor(QWidget& control, StoredColour value);
 void setForeColor(QWidget& control, StoredColour value);
-StoredColour backColor(const QWidget& control);
 
 }  // namespace ringwright

@@ -22,8 +22,8 @@ protected:
 TEST_F(DraggingTest, DragMovesTheMarkerAndWritesItsBoxesOnRelease) {
     window->lblFielder_MouseDown(4, button::kLeft, 0, 30, 45);  // X 0, Z 2: at (3000, 2250)
     EXPECT_EQ(platform.confinements, (Confinements{ScreenRect{4, 34, 405, 435}}));
-    EXPECT_EQ(view.backColor(txtX(4)), colour::kYellow);
-    EXPECT_EQ(view.backColor(txtZ(4)), colour::kGreen);
+    EXPECT_EQ(view.backColor(txtX(4)), 0x0000FFFFu);
+    EXPECT_EQ(view.backColor(txtZ(4)), 0x0000FF00u);
 
     window->lblFielder_MouseMove(4, button::kLeft, 0, 210, -60);
     EXPECT_EQ(view.markers[4], (TwipsPoint{3180, 2145}));
@@ -31,7 +31,7 @@ TEST_F(DraggingTest, DragMovesTheMarkerAndWritesItsBoxesOnRelease) {
     window->lblFielder_MouseUp(4, button::kLeft, 0, 30, 45);
     EXPECT_EQ(platform.confinements, (Confinements{ScreenRect{4, 34, 405, 435}, std::nullopt}));
     EXPECT_EQ(view.text(txtX(4)) + " " + view.text(txtZ(4)), "-0.480000 2.280000");
-    EXPECT_EQ(view.backColor(txtX(4)) | view.backColor(txtZ(4)), colour::kWindowBackground);
+    EXPECT_EQ(view.backColor(txtX(4)) | view.backColor(txtZ(4)), 0x80000005u);
     ASSERT_TRUE(view.zoom);  // loaded hidden by the drop, at the main window's place
     EXPECT_FALSE(view.zoom->visible);
     EXPECT_EQ(view.zoom->position, (TwipsPoint{600, 450}));
@@ -71,7 +71,7 @@ TEST_F(DraggingTest, OnlyAPressOnAMarkerStartsItsDrag) {
     EXPECT_EQ(view.markers[4], (TwipsPoint{3000, 2250}));
     EXPECT_EQ(view.zoom->markers[4], (TwipsPoint{4000, 1000}));
     EXPECT_EQ(view.text(txtX(4)), "0");
-    EXPECT_EQ(view.backColor(txtX(4)), colour::kWindowBackground);
+    EXPECT_EQ(view.backColor(txtX(4)), 0x80000005u);
 }
 
 TEST_F(DraggingTest, LostDragFreesThePointerAndKeepsMarkerAndTexts) {
@@ -80,7 +80,7 @@ TEST_F(DraggingTest, LostDragFreesThePointerAndKeepsMarkerAndTexts) {
     window->abandonDrag();
     EXPECT_EQ(platform.confinements.size(), 2u);
     EXPECT_FALSE(platform.confinements.back());
-    EXPECT_EQ(view.backColor(txtX(2)), colour::kWindowBackground);
+    EXPECT_EQ(view.backColor(txtX(2)), 0x80000005u);
     EXPECT_EQ(view.markers[2].left, 4050);
     EXPECT_EQ(view.text(txtX(2)), "-2.000000");
     window->abandonDrag();  // nothing held: nothing more
@@ -111,15 +111,25 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     EXPECT_EQ(platform.confinements.front(), (ScreenRect{40, 60, 434, 428}));
     EXPECT_EQ(zoom.markers[2], (TwipsPoint{4000, 2455}));
     window->zoom().lblFielder_MouseDown(2, button::kLeft, 0, 30, 45);
-    EXPECT_EQ(view.backColor(txtX(2)), colour::kYellow);
+    EXPECT_EQ(view.backColor(txtX(2)), 0x0000FFFFu);
     window->zoom().lblFielder_MouseMove(2, button::kLeft, 0, 30, 90);
     window->zoom().lblFielder_MouseUp(2, button::kLeft, 0, 30, 90);
     EXPECT_EQ(view.markers[2], (TwipsPoint{3000, 2625}));
     EXPECT_EQ(view.text(txtX(2)) + " " + view.text(txtZ(2)), "0.000000 1.000000");
-    EXPECT_EQ(view.backColor(txtZ(2)), colour::kWindowBackground);
+    EXPECT_EQ(view.backColor(txtZ(2)), 0x80000005u);
     EXPECT_EQ(zoom.markers[3].left, 4);
 
-    // A drop on the main view refreshes a visible zoom window.
+    // Only exactly the left or the right button moves a zoom marker.
+    for (int held : {0, button::kLeft | button::kRight, button::kMiddle}) {
+        window->zoom().lblFielder_MouseDown(3, button::kLeft, 0, 30, 45);
+        window->zoom().lblFielder_MouseMove(3, held, 0, 90, 45);
+        EXPECT_EQ(zoom.markers[3], (TwipsPoint{4, 2500})) << held;
+        window->zoom().abandonDrag();
+    }
+
+    // A drop on the main view refreshes a visible zoom window, which keeps
+    // the place it took when it was loaded.
+    view.position = {900, 700};
     drag(*window, 3, {15, 0});
     EXPECT_EQ(zoom.markers[3].left, 64);
     EXPECT_EQ(zoom.broughtToFront, 1);  // a refresh leaves it where it stands
@@ -127,11 +137,15 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     window->txtX_KeyUp(4, 49, 0);
     EXPECT_EQ(view.markers[4].left, 2625);
     EXPECT_EQ(zoom.markers[4], (TwipsPoint{4000, 1000}));
+    window->cmdZoom_Click();
+    EXPECT_EQ(zoom.position, (TwipsPoint{600, 450}));
 
     // Closed, it unloads; the next Zoom opens it at the main window's new place.
     view.zoom.reset();
     view.position = {1200, 900};
     window->cmdZoom_Click();
+    EXPECT_EQ(view.zoom->position, (TwipsPoint{1200, 900}));
+    view.position = {0, 0};
     window->cmdZoom_Click();
     EXPECT_EQ(view.zoom->broughtToFront, 2);
     EXPECT_EQ(view.zoom->position, (TwipsPoint{1200, 900}));

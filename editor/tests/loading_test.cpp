@@ -105,13 +105,15 @@ TEST_F(EditorTest, FirstKeyInAnXBoxBeforeAnyFieldResetsEveryFielder) {
 TEST_F(EditorTest, CoordinateBoxesColourTheMarkerAndXKeysPlaceAll) {
     ASSERT_TRUE(start());
     window->txtX_GotFocus(1);
-    EXPECT_EQ(view.backColor(lblFielder(1)), colour::kBlue);
+    EXPECT_EQ(view.backColor(lblFielder(1)), 0x00FF0000u);
     window->txtX_LostFocus(1);  // to txtZ(1): the lost focus comes first
     window->txtZ_GotFocus(1);
-    EXPECT_EQ(view.backColor(lblFielder(1)), colour::kBlue);
+    EXPECT_EQ(view.backColor(lblFielder(1)), 0x00FF0000u);
     window->txtZ_LostFocus(1);
-    EXPECT_EQ(view.backColor(lblFielder(1)), colour::kRed);
-    EXPECT_EQ(view.backColor(lblFielder(2)), colour::kRed);
+    EXPECT_EQ(view.backColor(lblFielder(1)), 0x000000FFu);
+    window->txtX_GotFocus(2);  // and on to the list beside it
+    window->txtX_LostFocus(2);
+    EXPECT_EQ(view.backColor(lblFielder(2)), 0x000000FFu);
 
     view.setText(txtZ(1), "00");  // typed in a Z box: the marker waits
     view.setText(txtX(7), "1.5");

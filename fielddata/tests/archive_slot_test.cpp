@@ -204,6 +204,10 @@ TEST_F(SlotSaveTest, ACommittedSaveIsNeverUndoneByItsJournal) {
     faulty.faults = {{Op::Remove, "-journal"}};
     ASSERT_TRUE(writeFieldSlot(save(), "BEGIN new", faulty).ok());
     const std::string a = archive.string(), j = journal.string();
+    const auto first = [&](const std::string& entry) {
+        return std::find(faulty.trace.begin(), faulty.trace.end(), entry) - faulty.trace.begin();
+    };
+    EXPECT_LT(first("sync " + j), first("write " + a));  // the journal is on the disk before the slot changes
     EXPECT_EQ(std::vector<std::string>(faulty.trace.end() - 5, faulty.trace.end()),
               (std::vector<std::string>{"write " + a, "sync " + a, "write " + j, "sync " + j, "remove " + j}));
     EXPECT_EQ(readBytes(journal).substr(0, 8), std::string(8, '\0'));

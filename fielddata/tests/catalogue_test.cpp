@@ -12,7 +12,7 @@ TEST(Catalogue, NamesComeInFileOrderWithQuotesAndLineEndsHandled) {
     EXPECT_EQ(lookUpFieldOffset(content, 1).value(), 10001);
     EXPECT_EQ(lookUpFieldOffset(content, 2).value(), 1);
     EXPECT_EQ(lookUpFieldOffset(content, 3).value(), 77);
-    EXPECT_EQ(lookUpFieldOffset(content, 4).value(), std::nullopt);
+    EXPECT_EQ(lookUpFieldOffset(content, 4).value(), std::nullopt);  // no match: the offset found before stays
     EXPECT_EQ(lookUpFieldOffset(content, -1).value(), std::nullopt);
     EXPECT_TRUE(listCatalogueNames("").names.empty());
 }

@@ -14,6 +14,13 @@
 using namespace fielddata;
 using namespace testing_support;
 
+TEST(ExchangeFile, OptIsAddedUnlessTheNameEndsInExactlyOpt) {
+    EXPECT_EQ(withExchangeExtension("a"), "a.opt");
+    EXPECT_EQ(withExchangeExtension("b.opt"), "b.opt");
+    EXPECT_EQ(withExchangeExtension("C.OPT"), "C.OPT.opt");
+    EXPECT_EQ(withExchangeExtension("slipopt"), "slipopt.opt");
+}
+
 TEST(ExchangeFile, WritesExactly2040BytesAndReplacesLongerFiles) {
     TempDir dir;
     const auto file = dir / "f.opt";

@@ -54,6 +54,9 @@ protected:
     QWidget* focused() const { return QApplication::focusWidget(); }
 };
 
+// The colour a control actually shows inside its edge.
+QColor painted(QWidget* control) { return control->grab().toImage().pixelColor(2, 2); }
+
 TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(window->size(), QSize(696, 446));
     EXPECT_EQ(window->txtGOBFile->geometry(), QRect(32, 2, 609, 19));
@@ -68,6 +71,14 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(window->cmdGOBFile->toolTip(), "Select GOB file");
     EXPECT_TRUE(window->lblFileName->isHidden());
     EXPECT_TRUE(QFontInfo(window->cmdGOBFile->font()).bold());  // three heavy dots, whatever face stands in
+    // Before any field no list shows an entry.
+    EXPECT_EQ(window->cboFieldList->currentIndex(), -1);
+    for (QComboBox* list : window->cboAnim) {
+        EXPECT_EQ(list->currentIndex(), -1);
+        EXPECT_EQ(list->count(), 3);
+    }
+    EXPECT_EQ(painted(window->lblFielder[4]), QColor(255, 0, 0));
+    EXPECT_EQ(window->lblFielder[4]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }
 
 TEST_F(QtFrontEndTest, TabWalksTheWholeFocusChainAndEveryAccessKeyWorks) {
@@ -104,13 +115,13 @@ TEST_F(QtFrontEndTest, TabWalksTheWholeFocusChainAndEveryAccessKeyWorks) {
 
 TEST_F(QtFrontEndTest, FocusLeavesBeforeItArrivesAndOnlyAKeyReleasePlaces) {
     window->txtX[1]->setFocus();
-    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kBlue);
+    EXPECT_EQ(painted(window->lblFielder[1]), QColor(0, 0, 255));
     QTest::keyPress(window->txtX[1], Qt::Key_Tab);  // to txtZ(1); a press alone places nothing
     EXPECT_EQ(focused(), window->txtZ[1]);
-    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kBlue);
+    EXPECT_EQ(painted(window->lblFielder[1]), QColor(0, 0, 255));
     EXPECT_TRUE(platform.messages.empty());
     QTest::keyClick(window->txtZ[1], Qt::Key_Tab);  // Z boxes have no key handler
-    EXPECT_EQ(backColor(*window->lblFielder[1]), colour::kRed);
+    EXPECT_EQ(painted(window->lblFielder[1]), QColor(255, 0, 0));
     EXPECT_TRUE(platform.messages.empty());
 
     platform.messageAnswers = std::deque<int>(18, answer::kOk);
@@ -125,9 +136,8 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     platform.clientAreas[handleOf(ground)] = clientAreaOnScreenOf(*ground);
     send(marker, QEvent::MouseButtonPress, {2, 3}, Qt::MiddleButton, Qt::MiddleButton);
     EXPECT_EQ(platform.confinements.back(), clientAreaOnScreenOf(*ground));
-    EXPECT_EQ(backColor(*window->txtX[1]), colour::kYellow);
-    EXPECT_EQ(window->txtX[1]->palette().color(QPalette::Base), QColor(255, 255, 0));
-    EXPECT_EQ(window->txtZ[1]->palette().color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(painted(window->txtX[1]), QColor(255, 255, 0));
+    EXPECT_EQ(painted(window->txtZ[1]), QColor(0, 255, 0));
     send(marker, QEvent::MouseMove, {12, 3}, Qt::NoButton, Qt::MiddleButton);
     EXPECT_EQ(marker->position(), (TwipsPoint{1320, 1080}));
     send(marker, QEvent::MouseMove, {12, 3}, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
@@ -139,9 +149,7 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     EXPECT_FALSE(platform.confinements.back());
     EXPECT_EQ(window->txtX[1]->text(), "4.080000");
     EXPECT_EQ(window->txtZ[1]->text(), "5.520000");
-    EXPECT_EQ(window->txtX[1]->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-    EXPECT_EQ(marker->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(marker->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(painted(window->txtX[1]), QApplication::palette().color(QPalette::Base));
 }
 
 TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
@@ -155,7 +163,7 @@ TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
     EXPECT_EQ(zoom->parentWidget(), nullptr);
     EXPECT_EQ(zoom->QWidget::windowHandle()->transientParent(), nullptr);
     EXPECT_FALSE(zoom->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(zoom->lblFielder[0]->palette().color(QPalette::Window), QColor(0, 255, 255));
+    EXPECT_EQ(painted(zoom->lblFielder[0]), QColor(0, 255, 255));
     zoom->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->zoomWindow(), nullptr);
@@ -245,6 +253,41 @@ TEST_F(QtFrontEndTest, TheAboutBoxShowsFourLines) {
     box.exec();
     EXPECT_EQ(lines, 4);
     EXPECT_FALSE(folded);
+}
+
+// The system's style values as Qt shows them: icon, buttons, the default one.
+TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
+    QtPlatform platform;
+    const struct {
+        int style;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton byDefault;
+        int answer;
+    } styles[] = {
+        {16, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, 1},
+        {36, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, 6},
+        {48, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, 1},
+        {64, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, 1},
+        {308, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, 7},
+    };
+    for (const auto& expected : styles) {
+        QMessageBox::Icon icon{};
+        QMessageBox::StandardButtons buttons{};
+        QMessageBox::StandardButton byDefault{};
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            icon = box->icon();
+            buttons = box->standardButtons();
+            byDefault = box->standardButton(box->defaultButton());
+            box->defaultButton()->click();
+        });
+        EXPECT_EQ(platform.messageBox("Text", expected.style, "Ringwright"), expected.answer) << expected.style;
+        EXPECT_EQ(icon, expected.icon) << expected.style;
+        EXPECT_EQ(buttons, expected.buttons) << expected.style;
+        EXPECT_EQ(byDefault, expected.byDefault) << expected.style;
+    }
 }
 
 TEST(QtPlatformTest, MessagesKeepTheirLinesAsWritten) {

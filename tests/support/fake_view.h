@@ -79,7 +79,7 @@ public:
     // Boxes start in the window background colour, markers red.
     StoredColour backColor(ControlId control) const {
         if (colours.contains(control)) return colours.at(control);
-        return control.control == Control::lblFielder ? colour::kRed : colour::kWindowBackground;
+        return control.control == Control::lblFielder ? form::kMainMarkers.back : 0x80000005u;
     }
     TwipsPoint markerPosition(int i) const override { return markers.at(i); }
     void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }

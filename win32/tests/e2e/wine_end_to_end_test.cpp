@@ -353,10 +353,28 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     waitFor("focus", "txtNum(2)");
     waitFor("colour.lblFielder(2)", "FF0000");
 
-    click(rectOf(s["rect.txtNum(8)"]));
-    waitFor("focus", "txtNum(8)");
-    xdo("key Tab");
-    waitFor("focus", "cmdZoom");
+    // An X box acts when the key goes up, not while it is held.
+    click(rectOf(s["rect.txtX(3)"]));
+    xdo("key ctrl+a");
+    xdo("keydown 2");
+    State held = waitFor("txtX(3)", "2");
+    EXPECT_EQ(held["lblFielder(3)"], s["lblFielder(3)"]);
+    xdo("keyup 2");
+    const Rect before = rectOf(s["lblFielder(3)"]);  // X 2: Left 2250 twips, 150 pixels
+    waitFor("lblFielder(3)", "150," + std::to_string(before.top) + ",160," + std::to_string(before.bottom));
+
+    // The whole focus order, the buttons and the ground view included.
+    std::vector<std::string> order{"cmdGOBFile", "cboFieldList"};
+    for (int i = 0; i < 9; ++i)
+        for (const char* box : {"txtX", "txtZ", "cboAnim", "txtNum"}) order.push_back(box + ("(" + std::to_string(i) + ")"));
+    for (const char* last : {"cmdZoom", "cmdSave", "cmdImport", "cmdExport", "Picture1", "cmdAbout", "txtGOBFile"})
+        order.push_back(last);
+    xdo("key alt+g");
+    waitFor("focus", "txtGOBFile");
+    for (const std::string& next : order) {
+        xdo("key Tab");
+        waitFor("focus", next);
+    }
     xdo("key alt+l");
     waitFor("focus", "cboFieldList");
 }
