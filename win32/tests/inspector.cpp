@@ -12,26 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/ansi_text.h"
 #include "win32/control_ids.h"
 
 using namespace ringwright::win32;
 
 namespace {
 
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(), length, nullptr, nullptr);
-    return bytes;
-}
-
-std::wstring wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring chars(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), chars.data(), length);
-    return chars;
-}
+std::string utf8(const std::wstring& text) { return utf8FromWide(text); }
+std::wstring wide(const std::string& text) { return wideFromUtf8(text); }
 
 // One line per value; line ends and tabs in a text are shown escaped.
 void put(const std::string& key, const std::string& value) {

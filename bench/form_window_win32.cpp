@@ -1,0 +1,72 @@
+// The fair yardstick for the Windows editor's start-up: a bare Win32 program
+// that shows a window of the editor's size with the same standard controls,
+// made from the same form table (edits, drop-down lists with their entries,
+// buttons and labels in the same faces), and nothing else: no picture, no
+// markers, no field. It ends once it is shown.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "editor/form.h"
+
+namespace {
+
+LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int pixels(int twips) { return MulDiv(twips, 96, 1440); }
+
+std::wstring wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    using namespace ringwright;
+    InitCommonControls();
+    WNDCLASSW type{};
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    type.lpszClassName = L"Form";
+    RegisterClassW(&type);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT area{0, 0, pixels(form::kMainClientWidth), pixels(form::kMainClientHeight)};
+    AdjustWindowRect(&area, style, FALSE);
+    const HWND window = CreateWindowW(L"Form", L"Form", style, CW_USEDEFAULT, CW_USEDEFAULT, area.right - area.left,
+                                      area.bottom - area.top, nullptr, nullptr, instance, nullptr);
+    HFONT faces[3];
+    for (int face = 0; face < 3; ++face) {
+        const form::FaceSpec spec = form::faceOf(form::Face(face));
+        faces[face] = CreateFontW(-MulDiv(int(spec.points * 100), 96, 7200), 0, 0, 0, spec.weight, 0, 0, 0,
+                                  DEFAULT_CHARSET, 0, 0, 0, 0, wide(spec.family).c_str());
+    }
+    for (const form::Row& row : form::mainRows()) {
+        const wchar_t* kind = L"STATIC";
+        DWORD controlStyle = WS_CHILD | (row.visible ? WS_VISIBLE : 0);
+        int height = pixels(row.place.height);
+        switch (row.kind) {
+        case form::Kind::TextBox: kind = L"EDIT", controlStyle |= WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL; break;
+        case form::Kind::DropDownList:
+            kind = WC_COMBOBOXW, controlStyle |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, height += 120;
+            break;
+        case form::Kind::Button: kind = L"BUTTON", controlStyle |= WS_TABSTOP | BS_PUSHBUTTON; break;
+        default: break;
+        }
+        const HWND control = CreateWindowW(kind, wide(row.caption).c_str(), controlStyle, pixels(row.place.left),
+                                           pixels(row.place.top), pixels(row.place.width), height, window, nullptr,
+                                           instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(faces[int(row.face)]), FALSE);
+        const int entries = row.id.control == Control::cboFieldList ? 6 : row.id.control == Control::cboAnim ? 3 : 0;
+        for (int entry = 0; entry < entries; ++entry)
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Entry"));
+    }
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    PostQuitMessage(0);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    return 0;
+}
