@@ -306,7 +306,9 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
     pressAndMove(ground.x(from), ground.y(248), 3, 0, (206 - from) / 3);  // across fielder 0
     EXPECT_EQ(state()["clip"], "0,0,1280,1024");
     xdo("mouseup 1");
-    expectKeys(waitFor("focus", "Picture1"), {{"lblFielder(0)", "200,240,210,256"}, {"clip", "0,0,1280,1024"}});
+    const State focused = waitFor("focus", "Picture1");
+    expectKeys(focused, {{"lblFielder(0)", "200,240,210,256"}, {"clip", "0,0,1280,1024"}});
+    EXPECT_NE(focused.at("colour.Picture1.edge"), s["colour.Picture1.edge"]);  // the frame shows the focus
 
     for (const char* keys : {"shift+F10", "Menu"}) {
         xdo(std::string("key ") + keys);
