@@ -1,5 +1,4 @@
 #include "editor_fixture.h"
-#include "tests/support/stopped_child.h"
 #include "fielddata/exchange_file.h"
 
 namespace ringwright::testing {
@@ -85,34 +84,10 @@ TEST_F(SavingTest, ASlotThatHoldsNoFieldTakesASecondYesAndTheOriginalIsKept) {
     EXPECT_TRUE(readBytes(kept / "Second at 8193.opt") == bytes.substr(kSecondSlot - 1, 2040));
 }
 
-// A save killed while it writes the slot leaves it torn; the next start puts
-// it back from the journal before the field is shown.
-TEST_F(SavingTest, ASaveKilledMidWriteIsRolledBackAtTheNextStart) {
-    const std::string before = readBytes(archive);
-    testing_support::StoppedChild saving("Longstopper.gob", 700, [&](testing_support::FaultyFileSystem& stopping) {
-        (void)fielddata::writeFieldSlot({archive, kFirstSlot, dir / "data", "Deep, Fine"}, std::string(2040, 'k'),
-                                        stopping);
-    });
-    ASSERT_TRUE(saving.stopped());
-    saving.kill();
-    EXPECT_EQ(slotBytes(kFirstSlot).substr(0, 701), std::string(700, 'k') + before[kFirstSlot - 1 + 700]);
-
-    platform.messages.clear();
-    window.reset();
-    view = FakeMainView{};
-    ASSERT_TRUE(start());
-    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{
-                                     {"A save into " + fielddata::quotedPath(archive) +
-                                          " did not finish. The field at byte 4097 has been put back as it was "
-                                          "before that save.",
-                                      64, "Ringwright"}}));
-    EXPECT_TRUE(readBytes(archive) == before);
-    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
-}
-
-// A journal that cannot be applied is reported once per start; one that was
-// applied but cannot be removed says so, and no save goes into that archive.
-TEST_F(SavingTest, AJournalThatStaysIsReportedOnceAndStopsSaving) {
+// The journal of a save that never finished (killed mid-write) puts the slot
+// back before the field is shown. One that cannot be applied is reported once
+// per start; one applied but not removable says so, and stops every save.
+TEST_F(SavingTest, AtStartUpAnUnfinishedSaveIsPutBackOrReported) {
     const auto journal = dir / "Longstopper.gob.ringwright-journal";
     const auto restart = [&] {
         platform.messages.clear();
@@ -121,6 +96,15 @@ TEST_F(SavingTest, AJournalThatStaysIsReportedOnceAndStopsSaving) {
         start();
         return platform.messages;
     };
+    const std::string older = fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts(1)));
+    writeBytes(journal, fielddata::encodeJournal({kFirstSlot, archive.string(), older}));
+    const std::string putBack = "A save into " + fielddata::quotedPath(archive) +
+                                " did not finish. The field at byte 4097 has been put back as it was before that save.";
+    EXPECT_EQ(restart(), (std::vector<ShownMessage>{{putBack, 64, "Ringwright"}}));
+    EXPECT_EQ(slotBytes(kFirstSlot).substr(0, 2040), older);
+    EXPECT_EQ(view.text(txtX(0)), "-3.000000");
+    EXPECT_FALSE(std::filesystem::exists(journal));
+
     writeBytes(journal, fielddata::encodeJournal({20000, archive.string(), std::string(2040, 'j')}));
     EXPECT_EQ(restart(), (std::vector<ShownMessage>{
                              {"A save into " + fielddata::quotedPath(archive) +
@@ -129,7 +113,6 @@ TEST_F(SavingTest, AJournalThatStaysIsReportedOnceAndStopsSaving) {
                                   ", which holds 16384 bytes. Its old bytes stay in " + fielddata::quotedPath(journal) + ".",
                               16, "Ringwright"}}));
 
-    const std::string older = fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts(1)));
     writeBytes(journal, fielddata::encodeJournal({kFirstSlot, archive.string(), older}));
     std::filesystem::permissions(journal, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                                               std::filesystem::perms::others_read);
@@ -139,8 +122,7 @@ TEST_F(SavingTest, AJournalThatStaysIsReportedOnceAndStopsSaving) {
     testing_support::AsOrdinaryUser user;
     if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
     const ShownMessage stays{
-        "A save into " + fielddata::quotedPath(archive) + " did not finish. The field at byte 4097 has been put back "
-        "as it was before that save. The journal " + fielddata::quotedPath(journal) + " of that save could not be "
+        putBack + " The journal " + fielddata::quotedPath(journal) + " of that save could not be "
         "removed: Cannot open for writing " + fielddata::quotedPath(journal) + ": Permission denied. Until it is, "
         "Ringwright will not save into this GOB file, as the journal would undo that save: make the folder writable, "
         "or close the program that holds the journal, then try again.", 48, "Ringwright"};
