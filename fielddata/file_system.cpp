@@ -1,5 +1,6 @@
 #include "fielddata/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -72,23 +73,22 @@ public:
         return success();
     }
 
-    Outcome<std::string> readAt(NativeFile file, std::uint64_t position, std::size_t length) override {
-        std::string bytes(length, '\0');
+    Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) override {
         std::size_t done = 0;
         while (done < length) {
             OVERLAPPED at{};
             at.Offset = DWORD((position + done) & 0xFFFFFFFFu);
             at.OffsetHigh = DWORD((position + done) >> 32);
             DWORD read = 0;
-            if (!ReadFile(handleOf(file), bytes.data() + done, DWORD(length - done), &read, &at)) {
+            const DWORD asked = DWORD(std::min<std::size_t>(length - done, 1u << 30));
+            if (!ReadFile(handleOf(file), bytes + done, asked, &read, &at)) {
                 if (GetLastError() == ERROR_HANDLE_EOF) break;
                 return lastError();
             }
             if (read == 0) break;
             done += read;
         }
-        bytes.resize(done);
-        return bytes;
+        return done;
     }
 
     Status sync(NativeFile file) override {
@@ -177,18 +177,16 @@ public:
         return success();
     }
 
-    Outcome<std::string> readAt(NativeFile file, std::uint64_t position, std::size_t length) override {
-        std::string bytes(length, '\0');
+    Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) override {
         std::size_t done = 0;
         while (done < length) {
-            const ssize_t read = ::pread(descriptorOf(file), bytes.data() + done, length - done, off_t(position + done));
+            const ssize_t read = ::pread(descriptorOf(file), bytes + done, length - done, off_t(position + done));
             if (read < 0 && errno == EINTR) continue;
             if (read < 0) return lastError();
             if (read == 0) break;
             done += std::size_t(read);
         }
-        bytes.resize(done);
-        return bytes;
+        return done;
     }
 
     Status sync(NativeFile file) override {
@@ -285,10 +283,18 @@ Status OpenFile::writeAt(std::uint64_t position, std::string_view bytes) {
     return written;
 }
 
-Outcome<std::string> OpenFile::readAt(std::uint64_t position, std::size_t length) {
-    auto read = fs_->readAt(file_, position, length);
+Outcome<std::size_t> OpenFile::readInto(std::uint64_t position, char* bytes, std::size_t length) {
+    auto read = fs_->readInto(file_, position, bytes, length);
     if (!read) return Failure{"Cannot read " + quotedPath(path_) + ": " + read.reason() + "."};
     return read;
+}
+
+Outcome<std::string> OpenFile::readAt(std::uint64_t position, std::size_t length) {
+    std::string bytes(length, '\0');
+    const auto read = readInto(position, bytes.data(), length);
+    if (!read) return Failure{read.reason()};
+    bytes.resize(read.value());
+    return bytes;
 }
 
 Status OpenFile::sync() {

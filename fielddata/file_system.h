@@ -27,8 +27,8 @@ public:
     virtual Status createFolder(const std::filesystem::path& path) = 0;
     // The failures of calls on an open file carry only the system's words.
     virtual Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) = 0;
-    // Fewer bytes only at the end of the file.
-    virtual Outcome<std::string> readAt(NativeFile file, std::uint64_t position, std::size_t length) = 0;
+    // Up to `length` bytes into `bytes`; fewer only at the end of the file.
+    virtual Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) = 0;
     // Until this succeeds the bytes may still be only in the system's cache.
     virtual Status sync(NativeFile file) = 0;
     virtual Status close(NativeFile file) = 0;
@@ -64,6 +64,7 @@ public:
 
     Status writeAt(std::uint64_t position, std::string_view bytes);
     Outcome<std::string> readAt(std::uint64_t position, std::size_t length);
+    Outcome<std::size_t> readInto(std::uint64_t position, char* bytes, std::size_t length);
     Status sync();
     Status giveAccess(const std::filesystem::path* model);
     Status close();

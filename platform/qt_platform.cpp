@@ -1,5 +1,7 @@
 #include "platform/qt_platform.h"
 
+#include "fielddata/data_folder.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -154,14 +156,7 @@ std::optional<std::string> QtPlatform::wineSetting(const std::string& applicatio
 }
 
 // $XDG_DATA_HOME/Ringwright, by default ~/.local/share/Ringwright.
-std::filesystem::path QtPlatform::userDataFolder() {
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    if (!dataHome.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(dataHome)))
-        return std::filesystem::path(dataHome.toStdString()) / "Ringwright";
-    const QByteArray home = qgetenv("HOME");
-    if (home.isEmpty()) return {};
-    return std::filesystem::path(home.toStdString()) / ".local" / "share" / "Ringwright";
-}
+std::filesystem::path QtPlatform::userDataFolder() { return fielddata::defaultDataFolder(); }
 
 bool QtPlatform::openFolder(const std::filesystem::path& folder) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));

@@ -56,8 +56,8 @@ public:
         }
         return real().writeAt(file, position, bytes);
     }
-    Outcome<std::string> readAt(NativeFile file, std::uint64_t position, std::size_t length) override {
-        return real().readAt(file, position, length);
+    Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) override {
+        return real().readInto(file, position, bytes, length);
     }
     Status sync(NativeFile file) override {
         note("sync", names_[file]);

@@ -1,0 +1,100 @@
+// ringwright-fields: the fields of a whole archive from the command line,
+// exactly as safe as the editors' own saves: the same journal, lock and
+// backups, and the same exchange files.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "cli/commands.h"
+#include "fielddata/data_folder.h"
+#include "fielddata/message_text.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: ringwright-fields [--catalogue FILE] COMMAND ...\n"
+    "  scan [--write [--force]] ARCHIVE   list every field found in ARCHIVE as a Field.txt;\n"
+    "                                     --write puts it beside the program (--force replaces\n"
+    "                                     one that is there, keeping it as a backup)\n"
+    "  check ARCHIVE                      whether each record of Field.txt names a field\n"
+    "  export ARCHIVE (NAME | --all) [DIR]\n"
+    "                                     the named field, or every one, as .opt files\n"
+    "  import [--force] ARCHIVE NAME FILE.opt\n"
+    "                                     save that field into the named slot\n"
+    "  restore ARCHIVE NAME               put the slot's kept original back\n"
+    "  --help, --version\n"
+    "Field.txt is the one beside the program unless --catalogue names another.\n"
+    "Exit status: 0 success, 1 failure, 2 a usage error.\n";
+
+// Field.txt is looked for beside the program, as the editors look for it.
+std::filesystem::path programFolder(const char* argv0) {
+#ifdef _WIN32
+    (void)argv0;
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), DWORD(path.size())));
+    return std::filesystem::path(path).parent_path();
+#else
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return (error ? std::filesystem::absolute(argv0, error) : self).parent_path();
+#endif
+}
+
+int usage(const std::string& problem) {
+    std::cerr << "ringwright-fields: " << problem << "\n" << kUsage;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> words;
+    std::filesystem::path catalogue = programFolder(argv[0]) / "Field.txt";
+    bool force = false, all = false, write = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string word = argv[k];
+        if (word == "--help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (word == "--version") {
+            std::cout << "ringwright-fields 1.0\n";
+            return 0;
+        }
+        if (word == "--catalogue") {
+            if (++k == argc) return usage("--catalogue needs a file.");
+            catalogue = fielddata::pathFromUtf8(argv[k]);
+        } else if (word == "--force") {
+            force = true;
+        } else if (word == "--all") {
+            all = true;
+        } else if (word == "--write") {
+            write = true;
+        } else if (word.starts_with("--")) {
+            return usage("unknown option " + word + ".");
+        } else {
+            words.push_back(word);
+        }
+    }
+    if (words.empty()) return usage("no command.");
+    const std::string command = words[0];
+    const std::vector<std::string> operands(words.begin() + 1, words.end());
+    const auto path = [&](std::size_t k) { return fielddata::pathFromUtf8(operands.at(k)); };
+    const ringwright::cli::Context context{catalogue, fielddata::defaultDataFolder(), force, std::cout, std::cerr};
+    namespace cli = ringwright::cli;
+    if (command == "scan" && operands.size() == 1) return cli::scan(context, path(0), write);
+    if (command == "check" && operands.size() == 1) return cli::check(context, path(0));
+    if (command == "export" && all && (operands.size() == 1 || operands.size() == 2))
+        return cli::exportFields(context, path(0), "", operands.size() == 2 ? path(1) : ".");
+    if (command == "export" && !all && (operands.size() == 2 || operands.size() == 3))
+        return cli::exportFields(context, path(0), operands[1], operands.size() == 3 ? path(2) : ".");
+    if (command == "import" && operands.size() == 3) return cli::importField(context, path(0), operands[1], path(2));
+    if (command == "restore" && operands.size() == 2) return cli::restore(context, path(0), operands[1]);
+    return usage("\"" + command + "\" with " + std::to_string(operands.size()) + " operands is no command of this tool.");
+}

@@ -1,0 +1,125 @@
+// ringwright-fields as a player runs it: its output, its messages, its exit
+// status, and every byte and file it leaves.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "fielddata/field_text.h"
+#include "fielddata/save_journal.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+
+// A block and its NUL fill, 2040 bytes as a slot and an exchange file hold it.
+std::string padded(const std::string& block) { return block + std::string(2040 - block.size(), '\0'); }
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class FieldsTool : public ::testing::Test {
+protected:
+    TempDir dir;
+    fs::path program = dir / "ringwright-fields";  // a copy, so Field.txt beside it is the test's own
+    fs::path archive = dir / "a.gob";
+    std::string field = fielddata::buildFieldText({});
+
+    FieldsTool() { fs::copy_file(RINGWRIGHT_FIELDS, program); }
+
+    Outcome run(const std::string& arguments) const {
+        const std::string command = "cd '" + dir.path().string() + "' && XDG_DATA_HOME='" + (dir / "data").string() +
+                                    "' '" + program.string() + "' " + arguments + " >out 2>err </dev/null";
+        const int status = std::system(command.c_str());
+        return {WEXITSTATUS(status), readBytes(dir / "out"), readBytes(dir / "err")};
+    }
+    static std::string fieldAt(double x) {
+        fielddata::FieldTexts texts;
+        for (auto& fielder : texts) fielder = {std::to_string(x).substr(0, 4), "1", "Slip01.anm", "2"};
+        return fielddata::buildFieldText(texts);
+    }
+};
+
+TEST_F(FieldsTool, UsageErrorsMissingFilesAndItsOwnWords) {
+    EXPECT_EQ(run("--version").out, "ringwright-fields 1.0\n");
+    EXPECT_EQ(run("--help").status, 0);
+    for (const char* wrong : {"", "frob a.gob", "scan", "check a b", "--colour scan a.gob", "--catalogue"})
+        EXPECT_EQ(run(wrong).status, 2) << wrong;
+    const Outcome missing = run("scan none.gob");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "The GOB file \"none.gob\" does not exist.\n");
+    EXPECT_EQ(run("check none.gob").err, "Unable to find Field.txt\n");
+}
+
+// Three GiB, sparse: fields at the start, across block boundaries
+// (the header cut, then the slot cut), beyond what Field.txt can name, and
+// headers that are no field: a broken block, a slot cut by the archive's end.
+TEST_F(FieldsTool, ScanFindsEveryFieldOfALargeArchiveReadOnce) {
+    const std::uint64_t size = std::uint64_t(3) << 30, block = 8 << 20;
+    {
+        std::FILE* file = std::fopen(archive.c_str(), "wb");
+        const auto put = [&](std::uint64_t at, const std::string& bytes) {
+            fseeko(file, off_t(at), SEEK_SET);
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
+        };
+        put(4096, fieldAt(1.5));
+        put(block - 4, fieldAt(2.5));
+        put(2 * block - 1000, fieldAt(-3));
+        put(std::uint64_t(2500) << 20, fieldAt(4));
+        put(100000, fieldAt(1).substr(0, 400));
+        put(size - 1000, fieldAt(1).substr(0, 1000));
+        fclose(file);
+    }
+    const Outcome scan = run("scan a.gob");
+    EXPECT_EQ(scan.status, 0);
+    EXPECT_EQ(scan.out, "\"Field at 4097\",4097\r\n\"Field at 8388605\",8388605\r\n"
+                        "\"Field at 16776217\",16776217\r\n");
+    EXPECT_EQ(scan.err, "The field at byte 2621440001 lies beyond what Field.txt can name, 2147483647, and is left out.\n");
+
+    // Beside the program; an existing catalogue only with --force, kept.
+    writeBytes(dir / "Field.txt", "Mine,1\r\n");
+    EXPECT_EQ(run("scan --write a.gob").status, 1);
+    EXPECT_EQ(run("scan --write --force a.gob").status, 0);
+    EXPECT_EQ(readBytes(dir / "Field.txt"), scan.out);
+    EXPECT_EQ(readBytes(dir / "Field.txt.1.bak"), "Mine,1\r\n");
+}
+
+TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
+    std::string bytes(16384, 'g');
+    bytes.replace(4096, 2040, padded(fieldAt(1.5)));
+    bytes.replace(8192, 5, "BEGIm");
+    writeBytes(archive, bytes);
+    writeBytes(dir / "Field.txt", "Deep,4097\r\nOther,8193\r\nPast,16000\r\n");
+    const Outcome checked = run("check a.gob");
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_EQ(checked.out, "\"Deep\" at 4097: a field.\n"
+                           "\"Other\" at 8193: no field. It does not begin with \"BEGIN\", as every field does.\n"
+                           "\"Past\" at 16000: no field. The field slot at byte 16000 runs past the end of "
+                           "\"a.gob\", which holds 16384 bytes.\n");
+
+    EXPECT_EQ(run("export a.gob Deep").err, "Exported to ./Deep.opt\n");
+    EXPECT_EQ(readBytes(dir / "Deep.opt"), padded(fieldAt(1.5)));
+
+    // A journal a killed editor left is rolled back first; a foreign slot
+    // takes --force; the original is kept once and put back by restore.
+    writeBytes(dir / "moved.opt", fieldAt(-2));
+    writeBytes(dir / "a.gob.ringwright-journal",
+               fielddata::encodeJournal({4097, fs::canonical(archive).string(), bytes.substr(4096, 2040)}));
+    const Outcome imported = run("import a.gob Deep moved.opt");
+    EXPECT_EQ(imported.err, "A save into \"a.gob\" did not finish. The field at byte 4097 has been put back as it "
+                            "was before that save.\nsaved\n");
+    EXPECT_EQ(readBytes(archive).substr(4096, 2048), padded(fieldAt(-2)) + "gggggggg");
+    EXPECT_EQ(run("import a.gob Other moved.opt").status, 1);
+    EXPECT_EQ(readBytes(archive).substr(8192, 5), "BEGIm");
+    EXPECT_EQ(run("import --force a.gob Other moved.opt").status, 0);
+    EXPECT_EQ(run("restore a.gob Deep").status, 0);
+    EXPECT_TRUE(readBytes(archive).substr(0, 8192) == bytes.substr(0, 8192));
+    EXPECT_EQ(run("restore a.gob Past").status, 1);
+    EXPECT_FALSE(fs::exists(dir / "a.gob.ringwright-journal"));
+}
+
+}  // namespace

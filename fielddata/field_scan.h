@@ -1,0 +1,43 @@
+#pragma once
+// Fields found without a catalogue, and fields read whole. Every field block
+// begins with the same fixed header, so an archive read through once shows
+// where its fields lie; a slot counts as a field when the reader reads nine
+// fielders from it, each once, with coordinates the range check accepts.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fielddata/catalogue.h"
+#include "fielddata/field_text.h"
+#include "fielddata/file_system.h"
+
+namespace fielddata {
+
+inline constexpr std::string_view kFieldHeader = "BEGIN\r\nID ";
+
+// Why a slot's text is no field, in the words the editor shows: it does not
+// begin with "BEGIN", the reader stops, or a fielder never comes (a cut
+// block, whose searches start again from its top); nothing when the reader
+// reads the nine fielders.
+std::optional<std::string> whyNoField(std::string_view text);
+
+// The 36 texts of a field that can be saved as it stands: a field as above,
+// with coordinates the range check accepts and animations of the list; or
+// why not.
+Outcome<FieldTexts> readWholeField(std::string_view text);
+
+// Every slot inside the archive that begins with the fixed header and reads
+// as a field: its 0-based byte position, in order. The archive is read once,
+// front to back, in blocks of `blockSize` bytes, never whole; a header or a
+// slot that a block boundary cuts is found all the same.
+Outcome<std::vector<std::uint64_t>> scanArchive(FileSystem& fs, const std::filesystem::path& archive,
+                                                std::size_t blockSize = std::size_t(8) << 20);
+
+// A catalogue of the fields at these 1-based offsets: "Field at 4097",4097
+// with CR LF, one record a line.
+std::string catalogueOf(const std::vector<FieldOffset>& offsets);
+
+}  // namespace fielddata
