@@ -6,6 +6,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -54,6 +56,10 @@ int usage(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // A catalogue goes out with its own CR LF, not one the console adds.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::vector<std::string> words;
     std::filesystem::path catalogue = programFolder(argv[0]) / "Field.txt";
     bool force = false, all = false, write = false;

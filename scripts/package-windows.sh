@@ -2,6 +2,7 @@
 # Builds the Windows editor with the cross compiler and packs the download
 # for players: build-wine/ringwright-<version>-windows-x64.zip holding
 #   ringwright.exe          to put beside the game, with the game's Field.txt
+#   ringwright-fields.exe   the command-line tool for whole archives
 #   demo/                   its own copy of the program, the demo Field.txt,
 #                           the demo archive and the Ringwright.ini that
 #                           names it, so the demo never opens the game's
@@ -15,7 +16,7 @@ ensure_packages --no-install-recommends g++-mingw-w64-x86-64
 
 cd "$root"
 cmake --preset wine-check >/dev/null
-cmake --build --preset wine-check -j"$(nproc)" --target ringwright
+cmake --build --preset wine-check -j"$(nproc)" --target ringwright ringwright-fields
 # The demo data is written by a native tool.
 cmake -S "$root" -B "$root/build-tools" -DRINGWRIGHT_BUILD_QT=OFF -DRINGWRIGHT_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build-tools" -j"$(nproc)" --target demo_data
@@ -25,8 +26,8 @@ name="ringwright-$version-windows-x64"
 stage="$root/build-wine/package/$name"
 rm -rf "$root/build-wine/package"
 mkdir -p "$stage/demo"
-cp "$root/build-wine/bin/ringwright.exe" "$stage/"
-cp "$root/build-wine/bin/ringwright.exe" "$stage/demo/"
+cp "$root/build-wine/bin/ringwright.exe" "$root/build-wine/bin/ringwright-fields.exe" "$stage/"
+cp "$root/build-wine/bin/ringwright.exe" "$root/build-wine/bin/ringwright-fields.exe" "$stage/demo/"
 cp "$root/build-tools/bin/Field.txt" "$root/build-tools/demo/Longstopper.gob" "$stage/demo/"
 # Notepad reads CR LF.
 sed 's/$/\r/' "$root/win32/README.txt" > "$stage/README.txt"

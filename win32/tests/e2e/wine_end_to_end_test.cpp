@@ -446,6 +446,22 @@ TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
               "-0.900000 2.800000 -1.900000");
 }
 
+// The download's command-line tool finds the fields of an archive of our own
+// and checks the demo's Field.txt against it.
+TEST_F(WineEditor, TheFieldsToolScansAndChecksAnArchive) {
+    const std::string tool = RINGWRIGHT_WINE " '" + (unpacked / "demo" / "ringwright-fields.exe").string() + "' ";
+    EXPECT_EQ(output(tool + "scan '" + windowsPath(archive) + "'"),
+              "\"Field at 4097\",4097\r\n\"Field at 10001\",10001\r\n\"Field at 16385\",16385\r\n"
+              "\"Field at 22501\",22501\r\n\"Field at 30001\",30001\r\n\"Field at 40961\",40961\r\n");
+    std::string bytes = readBytes(archive);
+    bytes.replace(16384, 5, "BEGIm");
+    writeBytes(archive, bytes);
+    EXPECT_EQ(output(tool + "check '" + windowsPath(archive) + "'"),
+              "\"Standard Attacking\" at 4097: a field.\n\"Defensive, Ring\" at 10001: a field.\n"
+              "\"Slip Cordon\" at 16385: no field. It does not begin with \"BEGIN\", as every field does.\n"
+              "\"Leg Trap\" at 22501: a field.\n\"Spread Out\" at 30001: a field.\n\"Close In\" at 40961: a field.\n");
+}
+
 TEST_F(WineEditor, WithoutFieldTxtTheProgramSaysSoAndEnds) {
     ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));  // the download's own program has none beside it
     launch(unpacked / "ringwright.exe");
