@@ -48,6 +48,24 @@ std::filesystem::path programFolder(const char* argv0) {
 #endif
 }
 
+// Field.txt as the editor finds it: beside the program or, on Linux, where
+// none stands there, in the per-user data folder. A new one goes beside the
+// program, or into that folder when the program's cannot be written.
+std::filesystem::path catalogueFor(const std::filesystem::path& program, bool writing) {
+    const auto beside = program / "Field.txt";
+#ifdef _WIN32
+    (void)writing;
+    return beside;
+#else
+    const auto inDataFolder = fielddata::defaultDataFolder() / "Field.txt";
+    const bool besideUsable = writing ? ::access(program.c_str(), W_OK) == 0 : std::filesystem::is_regular_file(beside);
+    if (besideUsable || fielddata::defaultDataFolder().empty()) return beside;
+    std::error_code error;
+    if (writing) std::filesystem::create_directories(inDataFolder.parent_path(), error);
+    return writing || std::filesystem::is_regular_file(inDataFolder) ? inDataFolder : beside;
+#endif
+}
+
 int usage(const std::string& problem) {
     std::cerr << "ringwright-fields: " << problem << "\n" << kUsage;
     return 2;
@@ -61,7 +79,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::vector<std::string> words;
-    std::filesystem::path catalogue = programFolder(argv[0]) / "Field.txt";
+    std::filesystem::path catalogue;
     bool force = false, all = false, write = false;
     for (int k = 1; k < argc; ++k) {
         const std::string word = argv[k];
@@ -89,6 +107,7 @@ int main(int argc, char** argv) {
         }
     }
     if (words.empty()) return usage("no command.");
+    if (catalogue.empty()) catalogue = catalogueFor(programFolder(argv[0]), write);
     const std::string command = words[0];
     const std::vector<std::string> operands(words.begin() + 1, words.end());
     const auto path = [&](std::size_t k) { return fielddata::pathFromUtf8(operands.at(k)); };

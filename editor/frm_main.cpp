@@ -22,6 +22,9 @@ int frmMain::say(const std::string& text, int style, const std::string& caption)
 std::filesystem::path frmMain::cataloguePath() const { return catalogueFolder_ / "Field.txt"; }
 
 bool frmMain::Form_Load() {
+    const auto second = platform_.secondCatalogueFolder();
+    if (!fielddata::isPlainFile(cataloguePath()) && !second.empty() && fielddata::isPlainFile(second / "Field.txt"))
+        catalogueFolder_ = second;
     if (!fielddata::isPlainFile(cataloguePath())) {
         say("Unable to find Field.txt", style::kCritical, "Error");
         view_.endProgram(1);

@@ -84,6 +84,9 @@ public:
     // "Ringwright" in the system's place for such data; empty when there is none.
     virtual std::filesystem::path userDataFolder() = 0;
 
+    // Where Field.txt is looked for when none stands beside the program: an
+    // editor installed on Linux finds it in its per-user data folder.
+    virtual std::filesystem::path secondCatalogueFolder() { return {}; }
     // Shows a folder in the desktop's file manager; false when no program
     // could open it.
     virtual bool openFolder(const std::filesystem::path& folder) = 0;

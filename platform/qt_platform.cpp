@@ -158,6 +158,12 @@ std::optional<std::string> QtPlatform::wineSetting(const std::string& applicatio
 // $XDG_DATA_HOME/Ringwright, by default ~/.local/share/Ringwright.
 std::filesystem::path QtPlatform::userDataFolder() { return fielddata::defaultDataFolder(); }
 
+#ifdef _WIN32
+std::filesystem::path QtPlatform::secondCatalogueFolder() { return {}; }
+#else
+std::filesystem::path QtPlatform::secondCatalogueFolder() { return userDataFolder(); }
+#endif
+
 bool QtPlatform::openFolder(const std::filesystem::path& folder) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
 }

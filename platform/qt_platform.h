@@ -22,6 +22,7 @@ public:
                             const std::string& fallback) override;
     std::filesystem::path userDataFolder() override;
     bool openFolder(const std::filesystem::path& folder) override;
+    std::filesystem::path secondCatalogueFolder() override;
     ScreenRect clientAreaOnScreen(WindowHandle window) override;
     void confinePointer(const ScreenRect& area) override;
     void freePointer() override;

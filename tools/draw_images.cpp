@@ -1,5 +1,6 @@
 // Draws the ground picture and the program icon into the given folder:
-// ground.jpg (400 x 400), icon.png and icon.ico (32 x 32).
+// ground.jpg (400 x 400), icon.png and icon.ico (32 x 32), and the icon in
+// the sizes desktops use as icons/<n>.png (16 to 256).
 // Run it when the drawings change and commit what it writes.
 #include <QColor>
 #include <QGuiApplication>
@@ -40,10 +41,12 @@ QImage drawGround() {
     return image;
 }
 
-QImage drawIcon() {
-    QImage image(32, 32, QImage::Format_ARGB32);
+// Drawn on a 32-pixel grid, scaled to `side`.
+QImage drawIcon(int side) {
+    QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.scale(side / 32.0, side / 32.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x1c, 0x3a, 0x1c), 2));
     painter.setBrush(QColor(0x2e, 0x8b, 0x2e));
@@ -51,7 +54,7 @@ QImage drawIcon() {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x6c, 0xc0, 0x5a));
     painter.drawEllipse(QPointF(16, 16), 8, 8);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, side != 32);
     for (int k = 0; k < 3; ++k) painter.fillRect(QRect(11 + 4 * k, 9, 3, 14), QColor(0x8b, 0x5a, 0x2b));
     return image;
 }
@@ -66,9 +69,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]) + "/";
-    const QImage icon = drawIcon();
-    const bool ok = drawGround().save(folder + "ground.jpg", "JPG", 92) && icon.save(folder + "icon.png", "PNG") &&
-                    icon.save(folder + "icon.ico", "ICO");
+    const QImage icon = drawIcon(32);
+    bool ok = drawGround().save(folder + "ground.jpg", "JPG", 92) && icon.save(folder + "icon.png", "PNG") &&
+              icon.save(folder + "icon.ico", "ICO");
+    for (int side : {16, 32, 48, 64, 128, 256})
+        ok = ok && drawIcon(side).save(folder + "icons/" + QString::number(side) + ".png", "PNG");
     if (!ok) std::fprintf(stderr, "draw_images: cannot write the images into %s\n", argv[1]);
     return ok ? 0 : 1;
 }

@@ -13,6 +13,14 @@ TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
     EXPECT_EQ(platform.commonControlsInitialised, 1);
     EXPECT_EQ(view.exitStatus, 1);
     EXPECT_EQ(view.text(kTxtGOBFile), "");  // the settings store is not read
+
+    // An installed editor finds Field.txt in its data folder next.
+    std::filesystem::create_directories(dir / "data");
+    writeBytes(dir / "data" / "Field.txt", "Only,4097\r\n");
+    platform.catalogueFallback = dir / "data";
+    view = FakeMainView{};
+    ASSERT_TRUE(start(false));
+    EXPECT_EQ(view.entries[kCboFieldList], std::vector<std::string>{"Only"});
 }
 
 TEST_F(EditorTest, WithoutStoredPathNothingIsLoaded) {

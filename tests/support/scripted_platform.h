@@ -69,6 +69,8 @@ public:
 
     std::filesystem::path userDataFolder() override { return dataFolder; }
     std::vector<std::filesystem::path> openedFolders;
+    std::filesystem::path catalogueFallback;
+    std::filesystem::path secondCatalogueFolder() override { return catalogueFallback; }
     bool folderOpens = true;  // a file manager is there
     bool openFolder(const std::filesystem::path& folder) override {
         openedFolders.push_back(folder);
