@@ -39,9 +39,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                       area.bottom - area.top, nullptr, nullptr, instance, nullptr);
     HFONT faces[3];
     for (int face = 0; face < 3; ++face) {
-        const form::FaceSpec spec = form::faceOf(form::Face(face));
-        faces[face] = CreateFontW(-MulDiv(int(spec.points * 100), 96, 7200), 0, 0, 0, spec.weight, 0, 0, 0,
-                                  DEFAULT_CHARSET, 0, 0, 0, 0, wide(spec.family).c_str());
+        const form::Typeface typeface = form::faceOf(form::Face(face));
+        faces[face] = CreateFontW(-MulDiv(int(typeface.points * 100), 96, 7200), 0, 0, 0, typeface.weight, 0, 0, 0,
+                                  DEFAULT_CHARSET, 0, 0, 0, 0, wide(typeface.family).c_str());
     }
     for (const form::Row& row : form::mainRows()) {
         const wchar_t* kind = L"STATIC";

@@ -45,7 +45,7 @@ std::vector<Row> makeMainRows() {
 
 }  // namespace
 
-FaceSpec faceOf(Face face) {
+Typeface faceOf(Face face) {
     switch (face) {
     case Face::Digit: return {"MS Sans Serif", 9.75, 700};
     case Face::Dots: return {"Arial Black", 11.25, 900};

@@ -23,12 +23,12 @@ enum class Kind { Label, TextBox, DropDownList, Button, GroundView };
 // heaviest, so a face standing in for it is asked for that weight too.
 enum class Face { Window, Digit, Dots };
 
-struct FaceSpec {
+struct Typeface {
     const char* family;
     double points;
     int weight;  // 400 regular, 700 bold, 900 black, as both toolkits count
 };
-FaceSpec faceOf(Face face);
+Typeface faceOf(Face face);
 
 struct Row {
     ControlId id;

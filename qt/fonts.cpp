@@ -14,10 +14,10 @@ QFont fontOf(form::Face face) {
         return true;
     }();
     (void)registered;
-    const form::FaceSpec spec = form::faceOf(face);
-    QFont font(spec.family);
-    font.setPointSizeF(spec.points);
-    font.setWeight(QFont::Weight(spec.weight));
+    const form::Typeface typeface = form::faceOf(face);
+    QFont font(typeface.family);
+    font.setPointSizeF(typeface.points);
+    font.setWeight(QFont::Weight(typeface.weight));
     return font;
 }
 

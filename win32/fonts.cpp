@@ -6,13 +6,13 @@ namespace ringwright::win32 {
 namespace {
 
 HFONT fontFor(form::Face face, const Scale& scale) {
-    const form::FaceSpec spec = form::faceOf(face);
+    const form::Typeface typeface = form::faceOf(face);
     LOGFONTW font{};
-    font.lfHeight = scale.fontHeight(spec.points);
-    font.lfWeight = spec.weight;
+    font.lfHeight = scale.fontHeight(typeface.points);
+    font.lfWeight = typeface.weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    const std::wstring family = wideFromUtf8(spec.family);
+    const std::wstring family = wideFromUtf8(typeface.family);
     family.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }

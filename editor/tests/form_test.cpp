@@ -68,13 +68,13 @@ TEST(Form, KindsFacesColoursAndTheHiddenLabel) {
 
     const form::Row& dots = form::rowOf({Control::cmdGOBFile});
     EXPECT_EQ(dots.tooltip, "Select GOB file");
-    const form::FaceSpec black = form::faceOf(dots.face);  // Arial Black's one weight is its heaviest
+    const form::Typeface black = form::faceOf(dots.face);  // Arial Black's one weight is its heaviest
     EXPECT_EQ(std::string(black.family) + " " + std::to_string(black.points) + " " + std::to_string(black.weight),
               "Arial Black 11.250000 900");
-    const form::FaceSpec digit = form::faceOf(form::rowOf({Control::Label1, 13}).face);
+    const form::Typeface digit = form::faceOf(form::rowOf({Control::Label1, 13}).face);
     EXPECT_EQ(std::string(digit.family) + " " + std::to_string(digit.points) + " " + std::to_string(digit.weight),
               "MS Sans Serif 9.750000 700");
-    const form::FaceSpec plain = form::faceOf(form::rowOf({Control::txtX, 0}).face);
+    const form::Typeface plain = form::faceOf(form::rowOf({Control::txtX, 0}).face);
     EXPECT_EQ(std::string(plain.family) + " " + std::to_string(plain.points) + " " + std::to_string(plain.weight),
               "MS Sans Serif 8.250000 400");
     EXPECT_EQ(form::rowOf({Control::Label1, 5}).fore, 0x80000008u);
