@@ -67,12 +67,7 @@ bool recoverFirst(const Context& context, const std::filesystem::path& archive) 
 constexpr std::uint64_t kLastNameableOffset = 2147483647;
 
 std::string fileNameFor(const std::string& listName) {
-    std::string name;
-    for (char c : listName)
-        name += static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos
-                    ? '_'
-                    : c;
-    return fd::withExchangeExtension(name.empty() ? "Field" : name);
+    return fd::withExchangeExtension(listName.empty() ? "Field" : fd::withSafeCharacters(listName));
 }
 
 bool saveSlot(const Context& context, const std::filesystem::path& archive, const Record& record,

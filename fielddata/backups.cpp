@@ -24,10 +24,14 @@ std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder,
     return dataFolder / "backups" / pathFromUtf8(archiveKey(archive));
 }
 
+std::string withSafeCharacters(std::string_view name) {
+    std::string safe;
+    for (char c : name) safe += unsafeInFileName(static_cast<unsigned char>(c)) ? '_' : c;
+    return safe;
+}
+
 std::string backupFileName(std::string_view listName, FieldOffset offset) {
-    std::string name;
-    for (char c : listName) name += unsafeInFileName(static_cast<unsigned char>(c)) ? '_' : c;
-    name = shortenedName(name, kLongestName);
+    std::string name = shortenedName(withSafeCharacters(listName), kLongestName);
     // Windows drops trailing dots and blanks from a name; keep the name whole.
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
     if (name.empty()) name = "Field";

@@ -16,6 +16,10 @@ namespace fielddata {
 
 std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder, const std::filesystem::path& archive);
 
+// The name with each character a file name cannot hold, on Windows or
+// elsewhere, replaced by "_".
+std::string withSafeCharacters(std::string_view name);
+
 // "<list name> at <offset>.opt", with what a file name cannot hold replaced
 // and a long name cut to 100 bytes, marked with a hash.
 std::string backupFileName(std::string_view listName, FieldOffset offset);
