@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build"
 source "$root/scripts/ensure-packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth xdotool imagemagick locales zip unzip
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth xdotool imagemagick locales zip unzip openbox
 ensure_packages --no-install-recommends "${WINE_CHECK_PACKAGES[@]}"
 
 # The number tests run once under a comma locale.

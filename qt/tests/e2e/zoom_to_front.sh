@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Under a window manager: Zoom brings the zoom window back to the front after
+# the main window was clicked over it.
+#   zoom_to_front.sh <ringwright>   (on an X display of its own)
+set -euo pipefail
+export QT_QPA_PLATFORM=xcb
+openbox >/dev/null 2>&1 & manager=$!
+for _ in $(seq 50); do xdotool search --name '^Openbox$' >/dev/null 2>&1 && break; sleep 0.1; done
+"$1" 2>"${TMPDIR:-/tmp}/zoom_to_front.log" & editor=$!
+trap 'kill $editor $manager 2>/dev/null || true' EXIT
+window() {  # <name> -> its id, once shown
+    local id
+    for _ in $(seq 300); do  # a first start may wait on the font cache
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+active() {  # the active window's name, once it is <name>, or the last one seen
+    local name=""
+    for _ in $(seq 30); do
+        name=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
+        [ "$name" = "$1" ] && break
+        sleep 0.1
+    done
+    echo "$name"
+}
+main=$(window '^Ringwright$') || { echo "no main window; the editor said:"; cat "${TMPDIR:-/tmp}/zoom_to_front.log"; exit 1; }
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" alt+z
+window '^Zoom View$' >/dev/null
+[ "$(active 'Zoom View')" = "Zoom View" ] || { echo "Zoom did not show the zoom window in front"; exit 1; }
+# A click on the main window's free corner brings it over the zoom window.
+xdotool mousemove --window "$main" 690 440 click 1
+[ "$(active 'Ringwright')" = "Ringwright" ] || { echo "the main window did not come to the front"; exit 1; }
+xdotool key --window "$main" alt+z
+[ "$(active 'Zoom View')" = "Zoom View" ] || { echo "Zoom left the zoom window behind the main window"; exit 1; }
+echo "the zoom window came to the front"
