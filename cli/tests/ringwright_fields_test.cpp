@@ -113,6 +113,8 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
     EXPECT_EQ(imported.err, "A save into \"a.gob\" did not finish. The field at byte 4097 has been put back as it "
                             "was before that save.\nsaved\n");
     EXPECT_EQ(readBytes(archive).substr(4096, 2048), padded(fieldAt(-2)) + "gggggggg");
+    const auto kept = fs::directory_iterator(dir / "data" / "Ringwright" / "backups")->path() / "Deep at 4097.opt";
+    EXPECT_EQ(readBytes(kept), padded(fieldAt(1.5)));
     EXPECT_EQ(run("import a.gob Other moved.opt").status, 1);
     EXPECT_EQ(readBytes(archive).substr(8192, 5), "BEGIm");
     EXPECT_EQ(run("import --force a.gob Other moved.opt").status, 0);
