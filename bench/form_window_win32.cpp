@@ -2,12 +2,14 @@
 // that shows a window of the editor's size with the same standard controls,
 // made from the same form table (edits, drop-down lists with their entries,
 // buttons and labels in the same faces), and nothing else: no picture, no
-// markers, no field. It ends once it is shown.
+// markers, no field. With the argument "empty" it shows the window alone,
+// the floor below that. It ends once it is shown.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/form.h"
 
@@ -23,7 +25,8 @@ std::wstring wide(std::string_view text) { return std::wstring(text.begin(), tex
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    const bool empty = std::string_view(commandLine) == "empty";
     using namespace ringwright;
     InitCommonControls();
     WNDCLASSW type{};
@@ -43,7 +46,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         faces[face] = CreateFontW(-MulDiv(int(typeface.points * 100), 96, 7200), 0, 0, 0, typeface.weight, 0, 0, 0,
                                   DEFAULT_CHARSET, 0, 0, 0, 0, wide(typeface.family).c_str());
     }
-    for (const form::Row& row : form::mainRows()) {
+    for (const form::Row& row : empty ? std::vector<form::Row>{} : form::mainRows()) {
         const wchar_t* kind = L"STATIC";
         DWORD controlStyle = WS_CHILD | (row.visible ? WS_VISIBLE : 0);
         int height = pixels(row.place.height);

@@ -3,7 +3,8 @@
 # shown with the demo field loaded (startup_probe.exe, the editor built to
 # end there), beside a bare Win32 program showing a window of the same size
 # with the same standard controls and nothing else (form_window_win32.exe),
-# and beside one showing the empty window alone (bare_window_win32.exe).
+# and beside the same program showing the empty window alone
+# (form_window_win32.exe empty).
 # Paired runs, medians; also the size of the editor's executable.
 #   bench/wine-startup.sh [runs]
 set -euo pipefail
@@ -11,12 +12,12 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-15}"
 cd "$root"
 cmake --preset wine-check >/dev/null
-cmake --build --preset wine-check -j"$(nproc)" --target ringwright startup_probe bare_window_win32 form_window_win32 >/dev/null
+cmake --build --preset wine-check -j"$(nproc)" --target ringwright startup_probe form_window_win32 >/dev/null
 scripts/package-windows.sh >/dev/null
 
 bench="$root/build-wine/bench"
 mkdir -p "$bench"
-cp build-wine/bin/startup_probe.exe build-wine/bin/bare_window_win32.exe build-wine/bin/form_window_win32.exe build-tools/bin/Field.txt \
+cp build-wine/bin/startup_probe.exe build-wine/bin/form_window_win32.exe build-tools/bin/Field.txt \
     build-tools/demo/Longstopper.gob "$bench/"
 export WINEPREFIX="$root/build-wine/wineprefix-bench" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
@@ -29,14 +30,14 @@ cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null |
 echo "ringwright.exe: $(stat -c %s build-wine/bin/ringwright.exe) bytes"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     cd "$1"; wine=$2; runs=$3
-    millis() { local start=$(date +%s%N); $wine "$1" >/dev/null 2>&1; echo $(( ($(date +%s%N) - start) / 1000000 )); }
-    for warm in startup_probe form_window_win32 bare_window_win32; do millis $warm.exe >/dev/null; done
+    millis() { local start=$(date +%s%N); $wine "$@" >/dev/null 2>&1; echo $(( ($(date +%s%N) - start) / 1000000 )); }
+    millis startup_probe.exe >/dev/null; millis form_window_win32.exe >/dev/null   # warm the prefix and caches
     probe=(); form=(); bare=()
     for _ in $(seq "$runs"); do
-        probe+=($(millis startup_probe.exe)); form+=($(millis form_window_win32.exe)); bare+=($(millis bare_window_win32.exe))
+        probe+=($(millis startup_probe.exe)); form+=($(millis form_window_win32.exe)); bare+=($(millis form_window_win32.exe empty))
     done
     median() { printf "%s\n" "$@" | sort -n | awk "{a[NR]=\$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}"; }
     p=$(median "${probe[@]}"); f=$(median "${form[@]}"); b=$(median "${bare[@]}")
-    echo "startup_probe.exe: median $p ms; form_window_win32.exe: median $f ms (ratio $(awk "BEGIN {printf \"%.2f\", $p/$f}")); bare_window_win32.exe: median $b ms ($runs paired runs)"
+    echo "startup_probe.exe: median $p ms; form_window_win32.exe: median $f ms (ratio $(awk "BEGIN {printf \"%.2f\", $p/$f}")); the empty window: median $b ms ($runs paired runs)"
 ' _ "$bench" "$wine" "$runs"
 /usr/lib/wine/wineserver -k 2>/dev/null || true
