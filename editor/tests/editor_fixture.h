@@ -6,46 +6,46 @@
 
 #include <memory>
 
+#include "editor/frm_main.h"
+#include "editor/pointer_buttons.h"
 #include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
-#include "tests/support/temp_dir.h"
-#include "editor/frm_main.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/scripted_platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace ringwright::testing {
 
 using testing_support::readBytes;
 using testing_support::TempDir;
 using testing_support::writeBytes;
+using Messages = std::vector<ShownMessage>;
 
-constexpr fielddata::FieldOffset kFirstSlot = 4097;
-constexpr fielddata::FieldOffset kSecondSlot = 8193;
-constexpr std::size_t kArchiveLength = 16384;
+constexpr fielddata::FieldOffset kFirstSlot = 4097, kSecondSlot = 8193;
 
-// Fielder i stands at X = i - 4, Z = 4 - i / 2, animation i % 3, value "1i".
+// The messages as the player sees them: a red cross with OK, an "i" with OK.
+inline ShownMessage critical(const std::string& text) { return {text, 16, "Ringwright"}; }
+inline ShownMessage information(const std::string& text) { return {text, 64, "Ringwright"}; }
+inline const ShownMessage kSureToSave{"Are you sure to save this field", 36, "Ringwright"};
+
+// Fielder i stands at X = i - 4 + shift, Z = 4 - i / 2, animation i % 3, value "1i".
 inline fielddata::FieldTexts sampleTexts(double shift = 0) {
+    const char* animations[] = {"Basic04b.anm", "Slip01.anm", "Close01.anm"};
     fielddata::FieldTexts texts;
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+    for (int i = 0; i < 9; ++i)
         texts[i] = {fielddata::formatCoordinate(float(i - 4 + shift)), fielddata::formatCoordinate(float(4 - i / 2.0)),
-                    std::string(fielddata::kAnimationNames[i % 3]), "1" + std::to_string(i)};
-    }
+                    animations[i % 3], "1" + std::to_string(i)};
     return texts;
 }
 
-// Bytes that no save writes: every byte differs from its neighbours' pattern.
-inline std::string fillerArchive() {
-    std::string bytes(kArchiveLength, '\0');
-    for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = char(0x80 | (k * 37 % 127));
-    return bytes;
-}
-
+// 16384 bytes that no save writes, with the sample field at 4097 and, half a
+// unit to the right, at 8193.
 inline std::string archiveWithFields() {
-    std::string bytes = fillerArchive();
+    std::string bytes(16384, '\0');
+    for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = char(0x80 | (k * 37 % 127));
     for (auto [offset, shift] : {std::pair{kFirstSlot, 0.0}, std::pair{kSecondSlot, 0.5}})
-        bytes.replace(std::size_t(offset) - 1, fielddata::kWritableLength,
-                      fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts(shift))));
+        bytes.replace(std::size_t(offset) - 1, 2040, fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts(shift))));
     return bytes;
 }
 
@@ -76,9 +76,26 @@ protected:
         window->Form_Initialize();
         return window->Form_Load();
     }
-
+    void choose(int entry) {
+        view.setListIndex(kCboFieldList, entry);
+        window->cboFieldList_Click();
+    }
+    // Fielder i's X and Z boxes, as "X Z".
+    std::string xz(int i) const { return view.text(txtX(i)) + " " + view.text(txtZ(i)); }
+    std::vector<std::string> texts(Control box) const {
+        std::vector<std::string> all;
+        for (int i = 0; i < 9; ++i) all.push_back(view.text({box, i}));
+        return all;
+    }
     std::string slotBytes(fielddata::FieldOffset offset) const {
-        return readBytes(archive).substr(std::size_t(offset) - 1, fielddata::kSlotLength);
+        return readBytes(archive).substr(std::size_t(offset) - 1, 2040);
+    }
+    // Presses at (30, 45) twips inside a marker, moves by `by` and lets go.
+    template <class Window>
+    static void drag(Window& window, int i, TwipsPoint by, int button = button::kLeft) {
+        window.lblFielder_MouseDown(i, button, 0, 30, 45);
+        window.lblFielder_MouseMove(i, button, 0, 30 + by.left, 45 + by.top);
+        window.lblFielder_MouseUp(i, button, 0, 30 + by.left, 45 + by.top);
     }
 };
 

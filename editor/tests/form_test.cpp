@@ -68,15 +68,12 @@ TEST(Form, KindsFacesColoursAndTheHiddenLabel) {
 
     const form::Row& dots = form::rowOf({Control::cmdGOBFile});
     EXPECT_EQ(dots.tooltip, "Select GOB file");
-    const form::Typeface black = form::faceOf(dots.face);  // Arial Black's one weight is its heaviest
-    EXPECT_EQ(std::string(black.family) + " " + std::to_string(black.points) + " " + std::to_string(black.weight),
-              "Arial Black 11.250000 900");
-    const form::Typeface digit = form::faceOf(form::rowOf({Control::Label1, 13}).face);
-    EXPECT_EQ(std::string(digit.family) + " " + std::to_string(digit.points) + " " + std::to_string(digit.weight),
-              "MS Sans Serif 9.750000 700");
-    const form::Typeface plain = form::faceOf(form::rowOf({Control::txtX, 0}).face);
-    EXPECT_EQ(std::string(plain.family) + " " + std::to_string(plain.points) + " " + std::to_string(plain.weight),
-              "MS Sans Serif 8.250000 400");
+    std::string faces;  // Arial Black's one weight is its heaviest
+    for (ControlId id : {dots.id, ControlId{Control::Label1, 13}, txtX(0)}) {
+        const form::Typeface face = form::faceOf(form::rowOf(id).face);
+        faces += std::string(face.family) + " " + std::to_string(face.points) + " " + std::to_string(face.weight) + "; ";
+    }
+    EXPECT_EQ(faces, "Arial Black 11.250000 900; MS Sans Serif 9.750000 700; MS Sans Serif 8.250000 400; ");
     EXPECT_EQ(form::rowOf({Control::Label1, 5}).fore, 0x80000008u);
 
     const form::Row& hidden = form::rowOf({Control::lblFileName});

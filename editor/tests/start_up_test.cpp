@@ -9,7 +9,7 @@ TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
     window = std::make_unique<frmMain>(view, platform, dir.path());
     window->Form_Initialize();
     EXPECT_FALSE(window->Form_Load());
-    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{{"Unable to find Field.txt", 16, "Error"}}));
+    EXPECT_EQ(platform.messages, (Messages{{"Unable to find Field.txt", 16, "Error"}}));
     EXPECT_EQ(platform.commonControlsInitialised, 1);
     EXPECT_EQ(view.exitStatus, 1);
     EXPECT_EQ(view.text(kTxtGOBFile), "");  // the settings store is not read
@@ -44,18 +44,15 @@ TEST_F(EditorTest, StoredPathLoadsTheFirstFieldAndAnEmptyCatalogueSaysSo) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(view.listIndex(kCboFieldList), 0);
     EXPECT_EQ(window->currentFieldOffset(), kFirstSlot);
-    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
-    EXPECT_EQ(view.text(txtZ(3)), "2.500000");
-    EXPECT_EQ(view.listText(cboAnim(4)), "Slip01.anm");
-    EXPECT_EQ(view.text(txtNum(8)), "18");
+    EXPECT_EQ(xz(0) + " " + view.text(txtZ(3)) + " " + view.listText(cboAnim(4)) + " " + view.text(txtNum(8)),
+              "-4.000000 4.000000 2.500000 Slip01.anm 18");
     EXPECT_EQ(view.markers[0], (TwipsPoint{4500, 1500}));  // X = -4, Z = 4
 
     view = FakeMainView{};
     platform.messages.clear();
     writeBytes(catalogue, "");
     ASSERT_TRUE(start());
-    EXPECT_EQ(platform.messages, (std::vector<ShownMessage>{
-                                     {"Field.txt lists no fields, so there is no field to load.", 48, "Ringwright"}}));
+    EXPECT_EQ(platform.messages, (Messages{{"Field.txt lists no fields, so there is no field to load.", 48, "Ringwright"}}));
     EXPECT_EQ(view.listIndex(kCboFieldList), -1);
 }
 
@@ -70,8 +67,7 @@ TEST_F(EditorTest, APortableSettingsFileNamesItsOwnArchive) {
                                        "[ringwright]\r\n gob = demo/Own.gob \r\n");
     platform.settings["Longstopper/Tunebench/GOB"] = "/games/Longstopper.gob";
     ASSERT_TRUE(start(false));
-    EXPECT_EQ(view.text(kTxtGOBFile), (dir / "demo" / "Own.gob").string());
-    EXPECT_EQ(view.text(txtX(0)), "-4.000000");
+    EXPECT_EQ(view.text(kTxtGOBFile) + " " + view.text(txtX(0)), (dir / "demo" / "Own.gob").string() + " -4.000000");
     EXPECT_TRUE(platform.messages.empty());
 
     writeBytes(dir / "Ringwright.ini", "[Ringwright]\r\n");
@@ -84,11 +80,8 @@ TEST_F(EditorTest, AboutHasFourLinesAndClosingEndsTheProgram) {
     ASSERT_TRUE(start(false));
     window->cmdAbout_Click();
     EXPECT_EQ(platform.messages,
-              (std::vector<ShownMessage>{
-                  {"Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\n"
-                   "Visit longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
-                   64, "Ringwright"}}));
-
+              Messages{information("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\n"
+                                   "Visit longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org")});
     window->lblFielder_MouseDown(3, 1, 0, 10, 10);
     window->Form_Unload();
     EXPECT_EQ(view.exitStatus, 0);

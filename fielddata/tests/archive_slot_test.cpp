@@ -51,18 +51,12 @@ protected:
 
 }  // namespace
 
-TEST(ArchiveSlot, ReadsTheSlotAtTheOneBasedOffset) {
-    TempDir dir;
-    const auto archive = dir / "a.gob";
-    const std::string bytes = filler(6000);
-    writeBytes(archive, bytes);
-    EXPECT_EQ(readFieldSlot(archive, 1).value(), bytes.substr(0, 2048));
-    EXPECT_EQ(readFieldSlot(archive, 101).value(), bytes.substr(100, 2048));
-    EXPECT_EQ(readFieldSlot(archive, 6000 - 2047).value(), bytes.substr(6000 - 2048));
-    EXPECT_FALSE(readFieldSlot(archive, 6000 - 2046).ok());
-    EXPECT_FALSE(readFieldSlot(archive, 0).ok());
-    EXPECT_FALSE(readFieldSlot(dir / "none.gob", 1).ok());
-    EXPECT_FALSE(readFieldSlot(dir.path(), 1).ok());
+TEST_F(SlotSaveTest, ReadsTheSlotAtTheOneBasedOffset) {
+    EXPECT_EQ(readFieldSlot(archive, 1).value(), before.substr(0, 2048));
+    EXPECT_EQ(readFieldSlot(archive, 101).value(), before.substr(100, 2048));
+    EXPECT_EQ(readFieldSlot(archive, 8000 - 2047).value(), before.substr(8000 - 2048));
+    for (auto [file, offset] : {std::pair{archive, 8000 - 2046}, {archive, 0}, {dir / "none.gob", 1}, {dir.path(), 1}})
+        EXPECT_FALSE(readFieldSlot(file, offset).ok()) << file << offset;
 }
 
 TEST_F(SlotSaveTest, WritesOnlyTheFirst2040BytesInPlaceAndKeepsTheOriginalOnce) {
@@ -148,7 +142,7 @@ TEST_F(SlotSaveTest, EveryFailureBeforeTheCommitLeavesTheOldField) {
     FaultyFileSystem full;
     full.faults = {{Op::Write, "a.gob", 1, 700}};
     EXPECT_EQ(writeFieldSlot(save(), "BEGIN", full).reason(),
-              "The field was not saved. Cannot write " + quotedPath(archive) +
+              "The field was not saved. Cannot write " + quoted(archive) +
                   ": No space left on device. The field in the GOB file is unchanged.");
 }
 
@@ -157,17 +151,16 @@ TEST_F(SlotSaveTest, ARollbackThatFailsLeavesTheJournalForTheNextStart) {
     faulty.faults = {{Op::Write, "a.gob", 1, 700}, {Op::Write, "a.gob", 2, 0}, {Op::Create, "a.gob.ringwright-journal"}};
     const auto saved = writeFieldSlot(save(), std::string(2040, 'n'), faulty);
     const auto place = journalPlacesFor(archive, data).inDataFolder;  // the archive's folder refused it
-    EXPECT_EQ(saved.reason(), "The field was not saved. Cannot write " + quotedPath(archive) +
+    EXPECT_EQ(saved.reason(), "The field was not saved. Cannot write " + quoted(archive) +
                                   ": No space left on device. Its old bytes could not be put back yet: Cannot write " +
-                                  quotedPath(archive) + ": No space left on device. They stay in " +
-                                  quotedPath(place) + " and are put back when Ringwright next opens this GOB file.");
+                                  quoted(archive) + ": No space left on device. They stay in " +
+                                  quoted(place) + " and are put back when Ringwright next opens this GOB file.");
     EXPECT_TRUE(readBytes(archive) == std::string(before).replace(1000, 700, 700, 'n'));
 
     const Recovery recovery = recoverUnfinishedSave(archive, data);
     EXPECT_EQ(recovery.rolledBack, 1001);
-    EXPECT_FALSE(recovery.problem);
+    EXPECT_FALSE(recovery.problem || fs::exists(place));
     EXPECT_TRUE(readBytes(archive) == before);
-    EXPECT_FALSE(fs::exists(place));
     EXPECT_FALSE(recoverUnfinishedSave(archive, data).rolledBack);
 
     // A journal of another archive that happens to share the folder is left alone.
@@ -183,16 +176,12 @@ TEST_F(SlotSaveTest, JournalsRoundTripAndTornOnesAreDiscarded) {
     EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
     for (std::size_t cut : {std::size_t(0), std::size_t(19), bytes.size() - 1})
         EXPECT_FALSE(decodeJournal(bytes.substr(0, cut))) << cut;
-    std::string flipped = bytes;
-    flipped[25] ^= 1;
-    EXPECT_FALSE(decodeJournal(flipped));
+    EXPECT_FALSE(decodeJournal(std::string(bytes).replace(25, 1, 1, char(bytes[25] ^ 1))));
 
     // A torn journal beside the archive means the slot was never touched.
     writeBytes(journal, bytes.substr(0, 30));
     const Recovery recovery = recoverUnfinishedSave(archive, data);
-    EXPECT_FALSE(recovery.rolledBack);
-    EXPECT_FALSE(recovery.problem);
-    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(recovery.rolledBack || recovery.problem || fs::exists(journal));
     EXPECT_TRUE(readBytes(archive) == before);
 }
 
@@ -213,9 +202,7 @@ TEST_F(SlotSaveTest, ACommittedSaveIsNeverUndoneByItsJournal) {
     EXPECT_EQ(readBytes(journal).substr(0, 8), std::string(8, '\0'));
 
     const Recovery recovery = recoverUnfinishedSave(archive, data);
-    EXPECT_FALSE(recovery.rolledBack);
-    EXPECT_FALSE(recovery.problem);
-    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_FALSE(recovery.rolledBack || recovery.problem || fs::exists(journal));
     EXPECT_TRUE(readBytes(archive) == withSlot("BEGIN new"));
 }
 
@@ -228,10 +215,10 @@ TEST_F(SlotSaveTest, AnOldJournalNeverUndoesANewerSave) {
     writeBytes(journal, encodeJournal({1001, archive.string(), before.substr(1000, 2040)}));
     FaultyFileSystem stuck;
     stuck.faults = {{Op::Write, "-journal", 0}, {Op::Remove, "-journal", 0}};
-    const std::string rolledBack = "A save into " + quotedPath(archive) +
+    const std::string rolledBack = "A save into " + quoted(archive) +
                                    " did not finish. The field at byte 1001 has been put back as it was before that save.";
-    const std::string stays = "The journal " + quotedPath(journal) + " of that save could not be removed: Cannot write " +
-                              quotedPath(journal) + ": No space left on device. Until it is, Ringwright will not save "
+    const std::string stays = "The journal " + quoted(journal) + " of that save could not be removed: Cannot write " +
+                              quoted(journal) + ": No space left on device. Until it is, Ringwright will not save "
                               "into this GOB file, as the journal would undo that save: make the folder writable, or "
                               "close the program that holds the journal, then try again.";
     const Recovery recovery = recoverUnfinishedSave(archive, data, stuck);
@@ -290,10 +277,10 @@ TEST_F(SlotSaveTest, OneWriterPerArchive) {
     });
     ASSERT_TRUE(saving.stopped());
     const std::string busy =
-        "Another Ringwright is writing to " + quotedPath(archive) + " just now. Try again in a moment.";
+        "Another Ringwright is writing to " + quoted(archive) + " just now. Try again in a moment.";
     const Recovery waiting = recoverUnfinishedSave(archive, data, systemFileSystem(), 100ms);
     EXPECT_EQ(waiting.problem, busy);
-    EXPECT_EQ(waiting.rolledBack, std::nullopt);
+    EXPECT_FALSE(waiting.rolledBack);
     EXPECT_EQ(readBytes(archive).substr(1000, 701), std::string(700, 'k') + before[1700]);
     EXPECT_TRUE(fs::exists(journal));
     SlotSave second = save();

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
-#include "fielddata/archive_slot.h"
 #include <sys/stat.h>
+
+#include "fielddata/archive_slot.h"
 
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/stopped_child.h"
@@ -15,34 +16,28 @@ using namespace fielddata;
 using namespace testing_support;
 
 TEST(ExchangeFile, OptIsAddedUnlessTheNameEndsInExactlyOpt) {
-    EXPECT_EQ(withExchangeExtension("a"), "a.opt");
-    EXPECT_EQ(withExchangeExtension("b.opt"), "b.opt");
-    EXPECT_EQ(withExchangeExtension("C.OPT"), "C.OPT.opt");
-    EXPECT_EQ(withExchangeExtension("slipopt"), "slipopt.opt");
+    std::string names;
+    for (const char* name : {"a", "b.opt", "C.OPT", "slipopt"}) names += withExchangeExtension(name) + " ";
+    EXPECT_EQ(names, "a.opt b.opt C.OPT.opt slipopt.opt ");
 }
 
-TEST(ExchangeFile, WritesExactly2040BytesAndReplacesLongerFiles) {
+// Written: exactly 2040 bytes, over a longer file too. Read: the first 2040
+// bytes, NUL-filled.
+TEST(ExchangeFile, Exactly2040BytesGoOutAndComeIn) {
     TempDir dir;
     const auto file = dir / "f.opt";
-    ASSERT_TRUE(writeExchangeFile(file, "BEGIN").ok());
-    EXPECT_EQ(readBytes(file), paddedBlock("BEGIN"));
-
     writeBytes(file, std::string(5000, 'z'));
-    ASSERT_TRUE(writeExchangeFile(file, std::string(2040, 'y')).ok());
-    EXPECT_EQ(readBytes(file), std::string(2040, 'y'));
-
-
+    ASSERT_TRUE(writeExchangeFile(file, "BEGIN").ok());
+    EXPECT_EQ(readBytes(file), "BEGIN" + std::string(2035, '\0'));
     EXPECT_FALSE(writeExchangeFile(dir / "missing" / "f.opt", "BEGIN").ok());
     EXPECT_FALSE(writeExchangeFile(dir.path(), "BEGIN").ok());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
 
-TEST(ExchangeFile, ReadsTheFirst2040BytesNulFilled) {
-    TempDir dir;
     writeBytes(dir / "long.opt", std::string(2040, 'a') + "tail");
     EXPECT_EQ(readExchangeFile(dir / "long.opt").value(), std::string(2040, 'a'));
-    writeBytes(dir / "short.opt", "BEGIN");
-    EXPECT_EQ(readExchangeFile(dir / "short.opt").value(), paddedBlock("BEGIN"));
+    EXPECT_EQ(readExchangeFile(file).value(), "BEGIN" + std::string(2035, '\0'));
+    writeBytes(file, "BEGIN");
+    EXPECT_EQ(readExchangeFile(file).value(), "BEGIN" + std::string(2035, '\0'));
     EXPECT_FALSE(readExchangeFile(dir / "none.opt").ok());
     EXPECT_FALSE(readExchangeFile(dir.path()).ok());
 }
@@ -59,7 +54,7 @@ TEST(ExchangeFile, ReplacingRespectsTheFileThatWasThere) {
     writeBytes(dir / "f.opt.ringwright-tmp", "the player's own");
     ASSERT_TRUE(writeExchangeFile(dir / "link.opt", "BEGIN").ok());
     EXPECT_TRUE(fs::is_symlink(dir / "link.opt"));
-    EXPECT_EQ(readBytes(file), paddedBlock("BEGIN"));
+    EXPECT_EQ(readBytes(file), "BEGIN" + std::string(2035, '\0'));
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(readBytes(dir / "f.opt.ringwright-tmp"), "the player's own");
 
@@ -83,7 +78,7 @@ TEST(ExchangeFile, ReplacingRespectsTheFileThatWasThere) {
         AsOrdinaryUser user;
         if (!user.ordinary()) GTEST_SKIP() << "cannot act as an ordinary user here";
         EXPECT_EQ(writeExchangeFile(file, "BEGIN").reason(),
-                  "Cannot open for writing " + quotedPath(file) + ": Permission denied. The file was left as it was.");
+                  "Cannot open for writing " + quoted(file) + ": Permission denied. The file was left as it was.");
     }
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 3);

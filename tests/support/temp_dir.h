@@ -55,6 +55,9 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
+// A path as every message quotes it.
+inline std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
+
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
