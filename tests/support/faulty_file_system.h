@@ -38,63 +38,52 @@ public:
         return remember(path, real().openExisting(path, forWriting));
     }
     Outcome<NativeFile> createNew(const fs::path& path, bool* taken) override {
-        note("create", path);
-        if (strikes(Op::Create, path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
+        if (strikes(Op::Create, "create", path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
         return remember(path, real().createNew(path, taken));
     }
     Status createFolder(const fs::path& path) override {
-        note("folder", path);
-        if (strikes(Op::CreateFolder, path)) return Failure{"Cannot make the folder " + path.string() + ": Permission denied."};
+        if (strikes(Op::CreateFolder, "folder", path)) return Failure{"Cannot make " + path.string() + ": Permission denied."};
         return real().createFolder(path);
     }
     Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) override {
-        note("write", names_[file]);
-        if (Fault* fault = strikes(Op::Write, names_[file])) {
-            (void)real().writeAt(file, position, bytes.substr(0, fault->bytesBeforeFailing));
-            if (onWriteFault) onWriteFault();
-            return Failure{"No space left on device"};
-        }
-        return real().writeAt(file, position, bytes);
+        const Fault* fault = strikes(Op::Write, "write", names_[file]);
+        if (!fault) return real().writeAt(file, position, bytes);
+        (void)real().writeAt(file, position, bytes.substr(0, fault->bytesBeforeFailing));
+        if (onWriteFault) onWriteFault();
+        return Failure{"No space left on device"};
     }
     Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) override {
         return real().readInto(file, position, bytes, length);
     }
     Status sync(NativeFile file) override {
-        note("sync", names_[file]);
-        if (strikes(Op::Sync, names_[file])) return Failure{"Input/output error"};
-        return real().sync(file);
+        return strikes(Op::Sync, "sync", names_[file]) ? Failure{"Input/output error"} : real().sync(file);
     }
     Status close(NativeFile file) override { return real().close(file); }
     Status giveAccess(NativeFile file, const fs::path* model) override { return real().giveAccess(file, model); }
     Outcome<bool> tryLock(NativeFile file) override { return real().tryLock(file); }
     Status unlock(NativeFile file) override { return real().unlock(file); }
     Status syncFolder(const fs::path& folder) override {
-        note("syncfolder", folder);
-        if (strikes(Op::SyncFolder, folder)) return Failure{"Cannot bring onto the disk the folder " + folder.string() + ": Input/output error."};
-        return real().syncFolder(folder);
+        return strikes(Op::SyncFolder, "syncfolder", folder) ? Failure{"Input/output error"} : real().syncFolder(folder);
     }
     Status replace(const fs::path& from, const fs::path& to) override {
-        note("replace", to);
-        if (strikes(Op::Replace, to)) return Failure{"Cannot replace " + to.string() + ": Permission denied."};
-        return real().replace(from, to);
+        return strikes(Op::Replace, "replace", to) ? Failure{"Permission denied"} : real().replace(from, to);
     }
     Status remove(const fs::path& path) override {
-        note("remove", path);
-        if (strikes(Op::Remove, path)) return Failure{"Cannot remove " + path.string() + ": Permission denied."};
-        return real().remove(path);
+        return strikes(Op::Remove, "remove", path) ? Failure{"Permission denied"} : real().remove(path);
     }
 
 private:
     static fielddata::FileSystem& real() { return fielddata::systemFileSystem(); }
-    void note(const char* op, const fs::path& path) { trace.push_back(std::string(op) + " " + path.string()); }
 
     Outcome<NativeFile> remember(const fs::path& path, Outcome<NativeFile> opened) {
         if (opened) names_[opened.value()] = path;
         return opened;
     }
 
-    // Every matching fault counts the call; the first whose turn it is strikes.
-    Fault* strikes(Op op, const fs::path& path) {
+    // Traces the call; every matching fault counts it, and the first whose
+    // turn it is strikes.
+    Fault* strikes(Op op, const char* name, const fs::path& path) {
+        trace.push_back(std::string(name) + " " + path.string());
         Fault* struck = nullptr;
         for (Fault& fault : faults) {
             if (fault.op != op || !path.string().ends_with(fault.pathPart)) continue;

@@ -20,7 +20,6 @@ using namespace ringwright::win32;
 namespace {
 
 std::string utf8(const std::wstring& text) { return utf8FromWide(text); }
-std::wstring wide(const std::string& text) { return wideFromUtf8(text); }
 
 // One line per value; line ends and tabs in a text are shown escaped.
 void put(const std::string& key, const std::string& value) {
@@ -42,16 +41,18 @@ std::wstring classOf(HWND window) {
 }
 
 std::string rectText(RECT r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom);
 }
 
-RECT screenRect(HWND window) {
+// A window's rectangle on the screen, its client area on the screen, or its
+// rectangle in its parent's client coordinates.
+RECT screenRect(HWND window, HWND mappedTo = nullptr) {
     RECT r{};
     GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, mappedTo, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-
+RECT inParent(HWND child) { return screenRect(child, GetParent(child)); }
 RECT clientOnScreen(HWND window) {
     RECT r{};
     GetClientRect(window, &r);
@@ -59,49 +60,40 @@ RECT clientOnScreen(HWND window) {
     return r;
 }
 
-// A child's rectangle in its parent's client coordinates.
-RECT inParent(HWND child) {
-    RECT r = screenRect(child);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-std::string hexColour(COLORREF colour) {
+// What the player sees at a point of the screen, as red, green, blue.
+std::string pixelAt(int x, int y) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
     char text[8];
     std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return text;
 }
 
-// What the player sees at a point of the screen.
-std::string pixelAt(int x, int y) {
-    const HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return hexColour(colour);
-}
-
 std::string controlName(int id) {
-    const auto indexed = [](const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; };
-    if (id >= id::kTxtX && id < id::kTxtX + 9) return indexed("txtX", id - id::kTxtX);
-    if (id >= id::kTxtZ && id < id::kTxtZ + 9) return indexed("txtZ", id - id::kTxtZ);
-    if (id >= id::kCboAnim && id < id::kCboAnim + 9) return indexed("cboAnim", id - id::kCboAnim);
-    if (id >= id::kTxtNum && id < id::kTxtNum + 9) return indexed("txtNum", id - id::kTxtNum);
-    switch (id) {
-    case id::kTxtGOBFile: return "txtGOBFile";
-    case id::kCmdGOBFile: return "cmdGOBFile";
-    case id::kCboFieldList: return "cboFieldList";
-    case id::kPicture1: return "Picture1";
-    case id::kCmdZoom: return "cmdZoom";
-    case id::kCmdSave: return "cmdSave";
-    case id::kCmdAbout: return "cmdAbout";
-    case id::kCmdImport: return "cmdImport";
-    case id::kCmdExport: return "cmdExport";
-    default: return std::to_string(id);
-    }
+    for (const auto& [name, first] : {std::pair{"txtX", id::kTxtX}, {"txtZ", id::kTxtZ}, {"cboAnim", id::kCboAnim}, {"txtNum", id::kTxtNum}})
+        if (id >= first && id < first + 9) return std::string(name) + "(" + std::to_string(id - first) + ")";
+    for (const auto& [name, single] : {std::pair{"txtGOBFile", id::kTxtGOBFile}, {"cmdGOBFile", id::kCmdGOBFile},
+                                       {"cboFieldList", id::kCboFieldList}, {"Picture1", id::kPicture1}, {"cmdZoom", id::kCmdZoom},
+                                       {"cmdSave", id::kCmdSave}, {"cmdAbout", id::kCmdAbout}, {"cmdImport", id::kCmdImport},
+                                       {"cmdExport", id::kCmdExport}})
+        if (id == single) return name;
+    return std::to_string(id);
 }
 
 std::string listState(HWND list) {
     return std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)) + ":" + utf8(textOf(list));
+}
+
+// Each marker's place in its view and its colour inside the edge.
+void putMarkers(HWND view, const std::string& prefix) {
+    for (int i = 0; i < 9; ++i) {
+        const HWND marker = GetDlgItem(view, id::kLblFielder + i);
+        const std::string name = prefix + "lblFielder(" + std::to_string(i) + ")";
+        put(name, rectText(inParent(marker)));
+        const RECT m = clientOnScreen(marker);
+        put("colour." + name, pixelAt(m.left + 1, m.top + 1));
+    }
 }
 
 void putMain(HWND main) {
@@ -135,11 +127,8 @@ void putMain(HWND main) {
             put(std::string("colour.") + name + n, pixelAt(r.right - 2, (r.top + r.bottom) / 2));
         }
         put("cboAnim" + n, listState(GetDlgItem(main, id::kCboAnim + i)));
-        const HWND marker = GetDlgItem(ground, id::kLblFielder + i);
-        put("lblFielder" + n, rectText(inParent(marker)));
-        const RECT m = clientOnScreen(marker);
-        put("colour.lblFielder" + n, pixelAt(m.left + 1, m.top + 1));
     }
+    putMarkers(ground, "");
 }
 
 void putZoom(HWND zoom) {
@@ -153,12 +142,7 @@ void putZoom(HWND zoom) {
     bool above = false;
     for (HWND w = GetWindow(main, GW_HWNDPREV); w && !above; w = GetWindow(w, GW_HWNDPREV)) above = w == zoom;
     put("zoom.above", above ? "1" : "0");
-    for (int i = 0; i < 9; ++i) {
-        const HWND marker = GetDlgItem(zoom, id::kLblFielder + i);
-        put("zoom.lblFielder(" + std::to_string(i) + ")", rectText(inParent(marker)));
-        const RECT m = clientOnScreen(marker);
-        put("colour.zoom.lblFielder(" + std::to_string(i) + ")", pixelAt(m.left + 1, m.top + 1));
-    }
+    putMarkers(zoom, "zoom.");
 }
 
 // Which of the system's icons a message box shows: each is drawn on the
@@ -305,7 +289,7 @@ int main(int argc, char** argv) {
         if (!dialog) return 2;
         HWND name = GetDlgItem(dialog, 0x47C);
         if (!name) name = GetDlgItem(dialog, 0x480);
-        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(argv[2]).c_str()));
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideFromUtf8(argv[2]).c_str()));
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return 0;
     }

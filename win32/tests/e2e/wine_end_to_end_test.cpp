@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -27,23 +28,17 @@ using testing_support::TempDir;
 using testing_support::writeBytes;
 
 struct Rect {
-    int left, top, right, bottom;
+    int left = 0, top = 0, right = 0, bottom = 0;
     int x(int dx = 0) const { return left + dx; }
     int y(int dy = 0) const { return top + dy; }
+    std::string size() const { return std::to_string(right - left) + "x" + std::to_string(bottom - top); }
 };
 
 Rect rectOf(const std::string& text) {
-    Rect r{};
+    Rect r;
     std::sscanf(text.c_str(), "%d,%d,%d,%d", &r.left, &r.top, &r.right, &r.bottom);
     return r;
 }
-
-std::string sizeOf(const std::string& rect) {
-    const Rect r = rectOf(rect);
-    return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
-}
-
-std::string cornerOf(const std::string& rect) { return rect.substr(0, rect.find(',', rect.find(',') + 1)); }
 
 // Every key of `expected` as the state holds it.
 void expectKeys(const State& state, const State& expected) {
@@ -56,25 +51,24 @@ void expectKeys(const State& state, const State& expected) {
 std::string output(const std::string& command) {
     std::string text;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return text;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-    pclose(pipe);
+    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    if (pipe) pclose(pipe);
     return text;
 }
 
 std::string windowsPath(const fs::path& path) {
     std::string text = "Z:" + path.string();
-    for (char& c : text)
-        if (c == '/') c = '\\';
+    std::replace(text.begin(), text.end(), '/', '\\');
     return text;
 }
 
-// The value a text field holds in fielder `i`'s slot of a block.
-std::string filled(const std::string& slot, int i, fielddata::FielderBox box) {
+// Fielder i's X and Z in a slot, as "X Z".
+std::string filled(const std::string& slot, int i) {
+    std::map<fielddata::FielderBox, std::string> boxes;
     for (const auto& f : fielddata::readFieldText(slot).filled)
-        if (f.fielder == i && f.box == box) return f.text;
-    return "?";
+        if (f.fielder == i) boxes[f.box] = f.text;
+    return boxes[fielddata::FielderBox::X] + " " + boxes[fielddata::FielderBox::Z];
 }
 
 class WineEditor : public ::testing::Test {
@@ -102,8 +96,7 @@ protected:
         for (const auto& face : fs::directory_iterator("/usr/share/wine/fonts"))
             fs::copy_file(face.path(), faces / face.path().filename(), fs::copy_options::skip_existing);
         std::system(RINGWRIGHT_WINESERVER " -k >/dev/null 2>&1");
-        // A new prefix's first program builds Wine's caches; no test waits for that.
-        inspector("state");
+        inspector("state");  // a new prefix's first program builds Wine's caches; no test waits for that
     }
     static void TearDownTestSuite() { std::system(RINGWRIGHT_WINESERVER " -k >/dev/null 2>&1"); }
 
@@ -116,15 +109,13 @@ protected:
         wine("reg add \"HKCU\\\\Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench\" /v GOB /d '" +
              windowsPath(archive) + "' /f");
     }
-
     void TearDown() override {
         if (editor <= 0) return;
         inspector("close");
-        if (!exitStatus(10s)) {
-            kill(editor, SIGKILL);
-            waitpid(editor, nullptr, 0);
-            waitFor("main", "none");
-        }
+        if (exitStatus(10s)) return;
+        kill(editor, SIGKILL);
+        waitpid(editor, nullptr, 0);
+        waitUntil("the editor gone", [](State& s) { return s["main"] == "none"; });
     }
 
     static int wine(const std::string& arguments) {
@@ -135,12 +126,10 @@ protected:
         std::system(("xdotool " + arguments).c_str());
         std::this_thread::sleep_for(150ms);
     }
-
     static void pointTo(int x, int y) { xdo("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
     static void click(const Rect& box) {
         pointTo(box.x(5), box.y(5));
-        xdo("mousedown 1");
-        xdo("mouseup 1");
+        xdo("mousedown 1"), xdo("mouseup 1");
     }
     // Presses at (x, y) and moves by (dx, dy) `steps` times, the button held.
     static void pressAndMove(int x, int y, int dx, int dy, int steps) {
@@ -149,14 +138,16 @@ protected:
         for (int step = 1; step <= steps; ++step) pointTo(x + dx * step, y + dy * step);
     }
 
-    void launch(const fs::path& program) {
+    State started(const fs::path& program) {
         editor = fork();
         if (editor == 0) {
             chdir(program.parent_path().c_str());
             execl(RINGWRIGHT_WINE, RINGWRIGHT_WINE, program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
+        return waitFor(program.parent_path() == unpacked ? "boxes" : "main.visible", "1", 60s);  // both cores may be busy
     }
+    State started() { return started(unpacked / "demo" / "ringwright.exe"); }
 
     std::optional<int> exitStatus(std::chrono::seconds patience) {
         for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;) {
@@ -175,61 +166,63 @@ protected:
         std::istringstream lines(output(RINGWRIGHT_WINE " " RINGWRIGHT_INSPECTOR " state 2>/dev/null"));
         for (std::string line; std::getline(lines, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            const auto equals = line.find('=');
-            if (equals != std::string::npos) read[line.substr(0, equals)] = line.substr(equals + 1);
+            if (const auto equals = line.find('='); equals != std::string::npos)
+                read[line.substr(0, equals)] = line.substr(equals + 1);
         }
         return read;
     }
 
-    // The state once `key` reads `value`; a test failure if it never does.
-    static State waitFor(const std::string& key, const std::string& value, std::chrono::seconds patience = 20s) {
+    // The state once `holds` says so; a test failure, with a screenshot, if never.
+    template <class Holds>
+    static State waitUntil(const std::string& what, Holds holds, std::chrono::seconds patience = 20s) {
         State read;
         for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;) {
-            read = state();
-            if (read[key] == value) return read;
+            if (holds(read = state())) return read;
             std::this_thread::sleep_for(200ms);
         }
         static int failures = 0;
         const std::string shot = std::string(RINGWRIGHT_SCREENSHOT) + ".failure-" + std::to_string(++failures) + ".png";
         std::system(("import -window root '" + shot + "'").c_str());
-        std::string all;
-        for (const auto& [k, v] : read)
-            if (k.rfind("message", 0) == 0 || k == "focus" || k.rfind("main", 0) == 0) all += k + "=" + v + "; ";
-        ADD_FAILURE() << key << " is \"" << read[key] << "\", never \"" << value << "\"; the screen: " << shot << "; " << all;
+        ADD_FAILURE() << "never " << what << "; the screen: " << shot << "; the focus: " << read["focus"]
+                      << "; a message: " << read["message.text"];
         return read;
+    }
+    static State waitFor(const std::string& key, const std::string& value, std::chrono::seconds patience = 20s) {
+        return waitUntil(key + " \"" + value + "\"", [&](State& s) { return s[key] == value; }, patience);
     }
 
     // The open message box, answered with `key` once it is checked.
     static void expectMessage(const std::string& text, const std::string& icon, const std::string& buttons,
                               const std::string& key = "Return", const std::string& caption = "Ringwright") {
-        const State box = waitFor("message.text", text);
-        EXPECT_EQ(box.at("boxes"), "1");
-        EXPECT_EQ(box.at("message.caption"), caption);
-        EXPECT_EQ(box.at("message.icon"), icon);
-        EXPECT_EQ(box.at("message.buttons"), buttons);
+        expectKeys(waitFor("message.text", text),
+                   {{"boxes", "1"}, {"message.caption", caption}, {"message.icon", icon}, {"message.buttons", buttons}});
         std::this_thread::sleep_for(300ms);
         xdo("key " + key);
-        // Gone, though another box may follow at once.
-        for (auto end = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < end;) {
-            if (state()["message.text"] != text) return;
-            std::this_thread::sleep_for(200ms);
-        }
-        ADD_FAILURE() << "\"" << text << "\" stays open after " << key;
+        waitUntil("\"" + text + "\" gone", [&](State& s) { return s["message.text"] != text; });  // another may follow
     }
-
-    State started() {
-        launch(unpacked / "demo" / "ringwright.exe");
-        return waitFor("main.visible", "1", 60s);  // other tests may keep both cores busy
+    std::string save() {
+        xdo("key alt+s");
+        expectMessage("Are you sure to save this field", "question", "Yes,No");
+        expectMessage("saved", "information", "OK");
+        return readBytes(archive).substr(4096, 2048);
     }
 };
 
-// The demo's Ringwright.ini names the archive beside it, in the place of the
-// path the game's configuration tool stored.
-TEST_F(WineEditor, TheDemoOpensItsOwnArchiveOnAnyMachine) {
+// The download's own program has no Field.txt beside it: it says so and ends,
+// its window never shown. The demo's Ringwright.ini names the archive beside
+// it, in the place of the path the game's configuration tool stored.
+TEST_F(WineEditor, WithoutFieldTxtTheProgramEndsAndTheDemoOpensItsOwnArchive) {
+    ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));
+    expectKeys(started(unpacked / "ringwright.exe"),
+               {{"main.visible", "0"}, {"message.text", "Unable to find Field.txt"}, {"message.caption", "Error"},
+                {"message.icon", "critical"}, {"message.buttons", "OK"}});
+    inspector("press 1");
+    EXPECT_EQ(exitStatus(20s), 1);
+
     const fs::path settings = unpacked / "demo" / "Ringwright.ini";
     EXPECT_EQ(readBytes(settings.string() + ".shipped").substr(0, 2), "; ");
     fs::copy_file(settings.string() + ".shipped", settings);
-    State s = started();
+    const State s = started();
     fs::remove(settings);
     expectKeys(s, {{"txtGOBFile", windowsPath(unpacked / "demo" / "Longstopper.gob")},
                    {"cboFieldList", "0:Standard Attacking"}, {"txtX(0)", "0.000000"}});
@@ -241,7 +234,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
                    {"txtX(0)", "0.000000"}, {"txtZ(0)", "-1.600000"}, {"cboAnim(0)", "1:Slip01.anm"},
                    {"txtNum(8)", "3"}, {"lblFielder(0)", "200,240,210,256"}, {"colour.lblFielder(0)", "FF0000"},
                    {"focus", "txtGOBFile"}});
-    EXPECT_EQ(sizeOf(s["main.client"]), "696x446");
+    EXPECT_EQ(rectOf(s["main.client"]).size(), "696x446");
 
     // Grab fielder 0 5 pixels right and 8 down of its corner; the pointer stays in the view.
     const Rect ground = rectOf(s["Picture1.client"]);
@@ -253,15 +246,16 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     expectKeys(waitFor("txtX(0)", "-1.200000"), {{"txtZ(0)", "-0.800000"}, {"lblFielder(0)", "230,220,240,236"},
                                                  {"clip", "0,0,1280,1024"}, {"colour.txtX(0)", "FFFFFF"}});
 
-    // Zoom opens over the main window's corner; fielder 0 now stands in the middle square.
+    // Zoom opens over the main window's corner: fielder 0, at (5800, 5200)
+    // twips, in the middle square; fielder 1 parked beyond the right edge.
     xdo("key alt+z");
     s = waitFor("zoom.visible", "1");
-    // Fielder 0 at (5800, 5200) twips; fielder 1 parked beyond the right edge.
     expectKeys(s, {{"zoom.title", "Zoom View"}, {"zoom.owner", "0"}, {"zoom.lblFielder(0)", "387,347,400,364"},
                    {"zoom.lblFielder(1)", "427,72,440,89"}, {"colour.zoom.lblFielder(0)", "00FFFF"}});
-    EXPECT_EQ(cornerOf(s["zoom.rect"]), cornerOf(s["main.rect"]));
+    EXPECT_EQ(rectOf(s["zoom.rect"]).x() * 10000 + rectOf(s["zoom.rect"]).y(),
+              rectOf(s["main.rect"]).x() * 10000 + rectOf(s["main.rect"]).y());
     const Rect zoom = rectOf(s["zoom.client"]);
-    EXPECT_EQ(sizeOf(s["zoom.client"]), "394x368");
+    EXPECT_EQ(zoom.size(), "394x368");
 
     // A drop there moves the main marker and writes the boxes.
     pressAndMove(zoom.x(390), zoom.y(350), -10, -5, 6);
@@ -274,18 +268,12 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
 
     const std::string before = readBytes(archive);
     click(rectOf(s["rect.txtNum(0)"]));
-    xdo("key alt+s");
-    expectMessage("Are you sure to save this field", "question", "Yes,No");
-    expectMessage("saved", "information", "OK");
+    EXPECT_EQ(filled(save(), 0), "-0.600000 -0.500000");
     EXPECT_EQ(waitFor("boxes", "0")["focus"], "cmdSave");  // where the access key put it
     const std::string after = readBytes(archive);
     ASSERT_EQ(after.size(), before.size());
-    const std::size_t slot = 4096;
-    EXPECT_TRUE(after.substr(0, slot) == before.substr(0, slot));
-    EXPECT_TRUE(after.substr(slot + 2040) == before.substr(slot + 2040));
-    EXPECT_EQ(filled(after.substr(slot, 2048), 0, fielddata::FielderBox::X) + " " +
-                  filled(after.substr(slot, 2048), 0, fielddata::FielderBox::Z),
-              "-0.600000 -0.500000");
+    EXPECT_TRUE(after.substr(0, 4096) == before.substr(0, 4096));
+    EXPECT_TRUE(after.substr(4096 + 2040) == before.substr(4096 + 2040));
     std::system(("import -window root '" RINGWRIGHT_SCREENSHOT "'"));
 }
 
@@ -295,30 +283,24 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
 TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu) {
     State s = started();
     const Rect ground = rectOf(s["Picture1.client"]);
-    // From grass left of fielder 0 (200..210 across, 240..256 down) that no other marker covers.
-    const auto free = [&](int from) {
-        for (int i = 1; i < 9; ++i) {
-            const Rect m = rectOf(s["lblFielder(" + std::to_string(i) + ")"]);
-            if (m.right >= from && m.left < 200 && 248 >= m.top && 248 < m.bottom) return false;
-        }
-        return true;
-    };
-    int from = 176;
-    while (from > 100 && !free(from)) from -= 4;
-    pressAndMove(ground.x(from), ground.y(248), 3, 0, (206 - from) / 3);  // across fielder 0
+    const int from = 176;  // grass left of fielder 1 (178..188 across) and fielder 0 (200..210, 240..256 down)
+    for (int i = 0; i < 9; ++i) {
+        const Rect m = rectOf(s["lblFielder(" + std::to_string(i) + ")"]);
+        ASSERT_FALSE(m.left <= from && from < m.right && m.top <= 248 && 248 < m.bottom) << i;
+    }
+    pressAndMove(ground.x(from), ground.y(248), 3, 0, 10);  // across both
     EXPECT_EQ(state()["clip"], "0,0,1280,1024");
     xdo("mouseup 1");
     const State focused = waitFor("focus", "Picture1");
-    expectKeys(focused, {{"lblFielder(0)", "200,240,210,256"}, {"clip", "0,0,1280,1024"}});
+    expectKeys(focused, {{"lblFielder(0)", "200,240,210,256"}, {"lblFielder(1)", s["lblFielder(1)"]},
+                         {"clip", "0,0,1280,1024"}});
     EXPECT_NE(focused.at("colour.Picture1.edge"), s["colour.Picture1.edge"]);  // the frame shows the focus
 
     for (const char* keys : {"shift+F10", "Menu"}) {
         xdo(std::string("key ") + keys);
-        State open;
-        for (int tries = 0; tries < 50 && (open = state())["menu"] == "none"; ++tries) std::this_thread::sleep_for(200ms);
-        const Rect menu = rectOf(open["menu"]);
+        const Rect menu = rectOf(waitUntil("a menu", [](State& m) { return m["menu"] != "none"; })["menu"]);
         EXPECT_TRUE(menu.left > ground.left && menu.left < ground.right && menu.top > ground.top &&
-                    menu.top < ground.bottom) << keys << ": " << open["menu"] << " over " << s["Picture1.client"];
+                    menu.top < ground.bottom) << keys;
         xdo("key Escape");
         waitFor("menu", "none");
     }
@@ -326,7 +308,7 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
     xdo("key alt+z");
     EXPECT_EQ(waitFor("zoom.visible", "1")["zoom.above"], "1");
     const Rect client = rectOf(s["main.client"]);
-    click({client.right - 8, client.bottom - 8, client.right - 2, client.bottom - 2});
+    click({client.right - 8, client.bottom - 8});
     waitFor("zoom.above", "0");
     xdo("key alt+z");
     waitFor("zoom.above", "1");
@@ -337,7 +319,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     click(rectOf(s["rect.txtZ(2)"]));
     waitFor("focus", "txtZ(2)");
     waitFor("colour.lblFielder(2)", "0000FF");
-    xdo("key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
+    xdo("key ctrl+a");
     xdo("type 9");
     EXPECT_EQ(waitFor("txtZ(2)", "9")["lblFielder(2)"], "163,245,173,261");  // Z boxes place nothing
 
@@ -361,8 +343,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     click(rectOf(s["rect.txtX(3)"]));
     xdo("key ctrl+a");
     xdo("keydown 2");
-    State held = waitFor("txtX(3)", "2");
-    EXPECT_EQ(held["lblFielder(3)"], s["lblFielder(3)"]);
+    EXPECT_EQ(waitFor("txtX(3)", "2")["lblFielder(3)"], s["lblFielder(3)"]);
     xdo("keyup 2");
     const Rect before = rectOf(s["lblFielder(3)"]);  // X 2: Left 2250 twips, 150 pixels
     waitFor("lblFielder(3)", "150," + std::to_string(before.top) + ",160," + std::to_string(before.bottom));
@@ -389,8 +370,7 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     EXPECT_EQ(waitFor("dialog.caption", "Select the file")["boxes"], "1");
     inspector("answer '" + windowsPath(dir / "sent") + "'");
     expectMessage("Exported to " + windowsPath(dir / "sent.opt"), "information", "OK");
-    const std::string demo = readBytes(archive).substr(4096, 2040);
-    EXPECT_TRUE(readBytes(dir / "sent.opt") == demo);
+    EXPECT_TRUE(readBytes(dir / "sent.opt") == readBytes(archive).substr(4096, 2040));
 
     fielddata::FieldTexts texts;
     for (int i = 0; i < 9; ++i) texts[i] = {"2.5", "-" + std::to_string(i), "Close01.anm", "7"};
@@ -427,25 +407,17 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
 
 TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
     started();
-    const auto save = [&] {
-        xdo("key alt+s");
-        expectMessage("Are you sure to save this field", "question", "Yes,No");
-        expectMessage("saved", "information", "OK");
-        return readBytes(archive).substr(4096, 2048);
-    };
     xdo("key ctrl+m");
     // Zero keeps its text; Z stays; the markers follow.
     expectKeys(waitFor("txtX(1)", "-0.900000"), {{"txtX(0)", "0.000000"}, {"txtX(4)", "2.800000"},
                                                  {"txtZ(1)", "-1.900000"}, {"lblFielder(1)", "223,248,233,264"}});
     xdo("key ctrl+z");
     EXPECT_EQ(waitFor("txtX(1)", "0.900000")["lblFielder(1)"], "178,248,188,264");
-    EXPECT_EQ(filled(save(), 1, fielddata::FielderBox::X), "0.900000");
+    EXPECT_EQ(filled(save(), 1), "0.900000 -1.900000");
     xdo("key ctrl+y");
     waitFor("txtX(1)", "-0.900000");
     const std::string slot = save();
-    EXPECT_EQ(filled(slot, 1, fielddata::FielderBox::X) + " " + filled(slot, 4, fielddata::FielderBox::X) + " " +
-                  filled(slot, 1, fielddata::FielderBox::Z),
-              "-0.900000 2.800000 -1.900000");
+    EXPECT_EQ(filled(slot, 1) + " " + filled(slot, 4).substr(0, 8), "-0.900000 -1.900000 2.800000");
 }
 
 // The download's command-line tool finds the fields of an archive of our own
@@ -462,17 +434,6 @@ TEST_F(WineEditor, TheFieldsToolScansAndChecksAnArchive) {
               "\"Standard Attacking\" at 4097: a field.\n\"Defensive, Ring\" at 10001: a field.\n"
               "\"Slip Cordon\" at 16385: no field. It does not begin with \"BEGIN\", as every field does.\n"
               "\"Leg Trap\" at 22501: a field.\n\"Spread Out\" at 30001: a field.\n\"Close In\" at 40961: a field.\n");
-}
-
-TEST_F(WineEditor, WithoutFieldTxtTheProgramSaysSoAndEnds) {
-    ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));  // the download's own program has none beside it
-    launch(unpacked / "ringwright.exe");
-    // The window is never shown.
-    expectKeys(waitFor("message.text", "Unable to find Field.txt"),
-               {{"main.visible", "0"}, {"message.caption", "Error"}, {"message.icon", "critical"},
-                {"message.buttons", "OK"}});
-    inspector("press 1");
-    EXPECT_EQ(exitStatus(20s), 1);
 }
 
 }  // namespace
