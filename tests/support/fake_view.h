@@ -72,14 +72,12 @@ public:
     int listIndex(ControlId list) const override { return selected.contains(list) ? selected.at(list) : -1; }
     void setListIndex(ControlId list, int entry) override { selected[list] = entry; }
     // The selected entry's text, as the writer takes it.
-    std::string listText(ControlId list) const {
-        return listIndex(list) < 0 ? "" : listEntry(list, listIndex(list));
-    }
+    std::string listText(ControlId list) const { return listIndex(list) < 0 ? "" : listEntry(list, listIndex(list)); }
     void setBackColor(ControlId control, StoredColour colour) override { colours[control] = colour; }
     // Boxes start in the window background colour, markers red.
     StoredColour backColor(ControlId control) const {
-        if (colours.contains(control)) return colours.at(control);
-        return control.control == Control::lblFielder ? form::kMainMarkers.back : 0x80000005u;
+        return colours.contains(control) ? colours.at(control)
+               : control.control == Control::lblFielder ? form::kMainMarkers.back : 0x80000005u;
     }
     TwipsPoint markerPosition(int i) const override { return markers.at(i); }
     void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }
@@ -88,16 +86,10 @@ public:
     }
     TwipsPoint windowPosition() const override { return position; }
     void setRingCount(const std::string& text) override { ringCount = text; }
-    bool saveGroundPicture(const std::string& path) override {
-        picturesSaved.push_back(path);
-        return pictureWritable;
-    }
+    bool saveGroundPicture(const std::string& path) override { return picturesSaved.push_back(path), pictureWritable; }
     void copyGroundPicture() override { ++picturesCopied; }
     ZoomView* zoomWindow() override { return zoom.get(); }
-    ZoomView& loadZoomWindow() override {
-        zoom = std::make_unique<FakeZoomView>();
-        return *zoom;
-    }
+    ZoomView& loadZoomWindow() override { return *(zoom = std::make_unique<FakeZoomView>()); }
     void endProgram(int status) override { exitStatus = status; }
 };
 

@@ -41,21 +41,14 @@ public:
     std::map<WindowHandle, ScreenRect> clientAreas;  // where each window's client area lies on the screen
     std::function<void()> whileMessageShown;          // what the box's taking the focus sets off
 
-    std::vector<std::string> messageTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& message : messages) texts.push_back(message.text);
-        return texts;
-    }
-
     void initialiseCommonControls() override { ++commonControlsInitialised; }
 
     int messageBox(const std::string& text, int style, const std::string& caption) override {
         messages.push_back({text, style, caption});
         if (whileMessageShown) whileMessageShown();
-        if (messageAnswers.empty()) return (style & 0xF) == style::kYesNo ? answer::kYes : answer::kOk;
+        if (messageAnswers.empty()) return (style & 0xF) == 4 ? answer::kYes : answer::kOk;  // Yes and No, or OK
         const int given = messageAnswers.front();
-        messageAnswers.pop_front();
-        return given;
+        return messageAnswers.pop_front(), given;
     }
 
     std::optional<std::string> openFileDialog(const FileDialogRecord& record) override { return dialog(false, record); }
@@ -85,8 +78,7 @@ private:
         dialogs.push_back({save, record});
         if (dialogAnswers.empty()) return std::nullopt;
         auto given = dialogAnswers.front();
-        dialogAnswers.pop_front();
-        return given;
+        return dialogAnswers.pop_front(), given;
     }
 };
 
