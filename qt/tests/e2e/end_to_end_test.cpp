@@ -38,7 +38,7 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     const std::string before = readBytes(archive);
 
     const std::string command = "XDG_CONFIG_HOME='" + (dir / "config").string() + "' XDG_DATA_HOME='" +
-                                (dir / "data").string() + "' timeout 80 xvfb-run -a -s '-screen 0 1440x700x24' '" RINGWRIGHT_E2E_SCRIPT "' '" +
+                                (dir / "data").string() + "' timeout 80 xvfb-run -a -n 130 -s '-screen 0 1440x700x24' '" RINGWRIGHT_E2E_SCRIPT "' '" +
                                 RINGWRIGHT_EXECUTABLE + "' '" RINGWRIGHT_SCREENSHOT "' '" + archive.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
