@@ -4,29 +4,25 @@ namespace ringwright::testing {
 namespace {
 
 using Confinements = std::vector<std::optional<ScreenRect>>;
+using Colours = std::pair<StoredColour, StoredColour>;
+constexpr Colours kWhileDragged{0x0000FFFF, 0x0000FF00}, kWindowColour{0x80000005, 0x80000005};  // yellow, green
 
 class DraggingTest : public EditorTest {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
     // The X and Z boxes' colours of fielder i, as stored.
-    std::pair<StoredColour, StoredColour> boxColours(int i) const {
-        return {view.backColor(txtX(i)), view.backColor(txtZ(i))};
-    }
+    Colours boxColours(int i) const { return {view.backColor(txtX(i)), view.backColor(txtZ(i))}; }
 };
-
-constexpr std::pair<StoredColour, StoredColour> kWhileDragged{0x0000FFFF, 0x0000FF00}, kWindowColour{0x80000005,
-                                                                                                    0x80000005};
 
 TEST_F(DraggingTest, DragMovesTheMarkerAndWritesItsBoxesOnRelease) {
     window->lblFielder_MouseDown(4, button::kLeft, 0, 30, 45);  // X 0, Z 2: at (3000, 2250)
     EXPECT_EQ(platform.confinements, (Confinements{ScreenRect{4, 34, 405, 435}}));
-    EXPECT_EQ(boxColours(4), kWhileDragged);  // yellow and green
+    EXPECT_EQ(boxColours(4), kWhileDragged);
     window->lblFielder_MouseMove(4, button::kLeft, 0, 210, -60);
-    EXPECT_EQ(view.markers[4], (TwipsPoint{3180, 2145}));
-    EXPECT_EQ(view.text(txtX(4)), "0.000000");  // boxes wait for the release
+    EXPECT_EQ(fielder(4), "0.000000 2.000000 at 3180,2145");  // boxes wait for the release
     window->lblFielder_MouseUp(4, button::kLeft, 0, 30, 45);
     EXPECT_EQ(platform.confinements, (Confinements{ScreenRect{4, 34, 405, 435}, std::nullopt}));
-    EXPECT_EQ(xz(4), "-0.480000 2.280000");
+    EXPECT_EQ(fielder(4), "-0.480000 2.280000 at 3180,2145");
     EXPECT_EQ(boxColours(4), kWindowColour);
     ASSERT_TRUE(view.zoom);  // loaded hidden by the drop, at the main window's place
     EXPECT_FALSE(view.zoom->visible);
@@ -40,17 +36,14 @@ TEST_F(DraggingTest, DragMovesTheMarkerAndWritesItsBoxesOnRelease) {
     EXPECT_EQ(platform.confinements.size(), 4u);
     EXPECT_FALSE(platform.confinements.back());
     EXPECT_EQ(boxColours(2), kWindowColour);
-    EXPECT_EQ(view.markers[2].left, 4050);
-    EXPECT_EQ(view.text(txtX(2)), "-2.000000");
+    EXPECT_EQ(fielder(2), "-2.000000 3.000000 at 4050,1875");
 }
 
 TEST_F(DraggingTest, OnlyTheLeftOrTheRightButtonAloneMoves) {
     view.setText(txtX(1), "-3.5");  // not yet applied: a click rewrites it
     drag(*window, 1, {150, 150}, button::kMiddle);
-    EXPECT_EQ(view.markers[1], (TwipsPoint{4125, 1687.5}));
-    EXPECT_EQ(view.text(txtX(1)), "-3.000000");
+    EXPECT_EQ(fielder(1), "-3.000000 3.500000 at 4125,1687.5");
     EXPECT_EQ(platform.confinements.size(), 2u);
-
     for (int held : {0, button::kLeft | button::kRight, button::kMiddle, button::kLeft | button::kMiddle})
         window->lblFielder_MouseMove(1, held, 0, 90, 45);
     EXPECT_EQ(view.markers[1], (TwipsPoint{4125, 1687.5}));
@@ -74,9 +67,8 @@ TEST_F(DraggingTest, OnlyAPressOnAMarkerStartsItsDrag) {
     };
     sweep(*window);
     sweep(window->zoom());
-    EXPECT_EQ(view.markers[4], (TwipsPoint{3000, 2250}));
+    EXPECT_EQ(fielder(4), "0 2.000000 at 3000,2250");
     EXPECT_EQ(view.zoom->markers[4], (TwipsPoint{4000, 1000}));
-    EXPECT_EQ(view.text(txtX(4)), "0");
     EXPECT_EQ(boxColours(4), kWindowColour);
 }
 
@@ -92,10 +84,9 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     EXPECT_EQ(zoom.broughtToFront, 1);  // shown in front, also when covered
     EXPECT_EQ(zoom.position, (TwipsPoint{600, 450}));
     EXPECT_TRUE(zoom.hasMainIcon);
-    EXPECT_EQ(zoom.markers[0], (TwipsPoint{6410, 720}));  // a parked marker keeps its Top
-    EXPECT_EQ(zoom.markers[1], (TwipsPoint{6410, 1080}));
-    EXPECT_EQ(zoom.markers[2], (TwipsPoint{4000, 4000}));
-    EXPECT_EQ(zoom.markers[3], (TwipsPoint{4, 2500}));
+    // A parked marker keeps its Top.
+    EXPECT_EQ(std::vector(zoom.markers.begin(), zoom.markers.begin() + 4),
+              (std::vector<TwipsPoint>{{6410, 720}, {6410, 1080}, {4000, 4000}, {4, 2500}}));
 
     // A drop in the zoom view moves the main marker, not the zoom markers,
     // whatever the button.
@@ -107,8 +98,7 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     EXPECT_EQ(boxColours(2), kWhileDragged);
     window->zoom().lblFielder_MouseMove(2, button::kLeft, 0, 30, 90);
     window->zoom().lblFielder_MouseUp(2, button::kLeft, 0, 30, 90);
-    EXPECT_EQ(view.markers[2], (TwipsPoint{3000, 2625}));
-    EXPECT_EQ(xz(2), "0.000000 1.000000");
+    EXPECT_EQ(fielder(2), "0.000000 1.000000 at 3000,2625");
     EXPECT_EQ(boxColours(2), kWindowColour);
 
     // Only exactly the left or the right button moves a zoom marker.

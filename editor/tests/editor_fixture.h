@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 
 #include "editor/frm_main.h"
 #include "editor/pointer_buttons.h"
@@ -82,6 +83,12 @@ protected:
     }
     // Fielder i's X and Z boxes, as "X Z".
     std::string xz(int i) const { return view.text(txtX(i)) + " " + view.text(txtZ(i)); }
+    // Fielder i as the player sees it: "X Z at Left,Top", the marker in twips.
+    std::string fielder(int i) const {
+        std::ostringstream shown;
+        shown << xz(i) << " at " << view.markers[i].left << "," << view.markers[i].top;
+        return shown.str();
+    }
     std::vector<std::string> texts(Control box) const {
         std::vector<std::string> all;
         for (int i = 0; i < 9; ++i) all.push_back(view.text({box, i}));
