@@ -59,13 +59,14 @@ QColor painted(QWidget* control) { return control->grab().toImage().pixelColor(2
 
 TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(window->size(), QSize(696, 446));
-    EXPECT_EQ(window->txtGOBFile->geometry(), QRect(32, 2, 609, 19));
-    EXPECT_EQ(window->txtX[8]->geometry(), QRect(424, 336, 57, 20));
-    EXPECT_EQ(window->cboAnim[1]->geometry(), QRect(552, 112, 65, 21));
-    EXPECT_EQ(window->Label1[5 + 3]->geometry(), QRect(408, 176, 10, 16));
-    EXPECT_EQ(window->Picture1->clientArea()->geometry(), QRect(2, 2, 401, 401));
-    EXPECT_EQ(window->cmdAbout->geometry(), QRect(600, 384, 81, 33));
-    EXPECT_EQ(window->lblFielder[2]->geometry(), QRect(88, 96, 10, 16));
+    std::string places;
+    for (const QWidget* control : std::initializer_list<const QWidget*>{window->txtGOBFile, window->txtX[8], window->cboAnim[1], window->Label1[5 + 3],
+                                   window->Picture1->clientArea(), window->cmdAbout, window->lblFielder[2]}) {
+        const QRect r = control->geometry();
+        places += std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+                  std::to_string(r.height()) + "; ";
+    }
+    EXPECT_EQ(places, "32,2 609x19; 424,336 57x20; 552,112 65x21; 408,176 10x16; 2,2 401x401; 600,384 81x33; 88,96 10x16; ");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(window->cmdGOBFile->toolTip(), "Select GOB file");
@@ -73,10 +74,7 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_TRUE(QFontInfo(window->cmdGOBFile->font()).bold());  // three heavy dots, whatever face stands in
     // Before any field no list shows an entry.
     EXPECT_EQ(window->cboFieldList->currentIndex(), -1);
-    for (QComboBox* list : window->cboAnim) {
-        EXPECT_EQ(list->currentIndex(), -1);
-        EXPECT_EQ(list->count(), 3);
-    }
+    for (QComboBox* list : window->cboAnim) EXPECT_EQ(list->currentIndex() * 10 + list->count(), -10 + 3);
     EXPECT_EQ(painted(window->lblFielder[4]), QColor(255, 0, 0));
     EXPECT_EQ(window->lblFielder[4]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }
@@ -179,8 +177,8 @@ TEST_F(QtFrontEndTest, ADroppedFileIsImportedAndTheToolKeysWorkFromABox) {
     QApplication::sendEvent(window.get(), &enter);  // the drop goes where the drag entered
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
-    EXPECT_EQ(window->txtX[0]->text(), "1.5");
-    EXPECT_EQ(window->lblFileName->text().toStdString(), (dir / "f.opt").string());
+    EXPECT_EQ(window->txtX[0]->text().toStdString() + " " + window->lblFileName->text().toStdString(),
+              "1.5 " + (dir / "f.opt").string());
 
     // A box's own undo would take back only its typing: the field's comes first.
     window->txtNum[3]->setFocus();
@@ -242,13 +240,11 @@ TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton byDefault;
         int answer;
-    } styles[] = {
-        {16, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, 1},
-        {36, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, 6},
-        {48, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, 1},
-        {64, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, 1},
-        {308, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, 7},
-    };
+    } styles[] = {{16, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, 1},
+                  {36, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, 6},
+                  {48, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, 1},
+                  {64, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, 1},
+                  {308, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, 7}};
     for (const auto& expected : styles) {
         QMessageBox::Icon icon{};
         QMessageBox::StandardButtons buttons{};
@@ -262,9 +258,8 @@ TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
             box->defaultButton()->click();
         });
         EXPECT_EQ(platform.messageBox("Text", expected.style, "Ringwright"), expected.answer) << expected.style;
-        EXPECT_EQ(icon, expected.icon) << expected.style;
-        EXPECT_EQ(buttons, expected.buttons) << expected.style;
-        EXPECT_EQ(byDefault, expected.byDefault) << expected.style;
+        EXPECT_TRUE(icon == expected.icon && buttons == expected.buttons && byDefault == expected.byDefault)
+            << expected.style;
     }
 }
 
