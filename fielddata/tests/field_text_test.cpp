@@ -11,7 +11,7 @@ namespace {
 FieldTexts sampleField() {
     FieldTexts texts;
     const char* animations[] = {"Slip01.anm", "Basic04b.anm", "Close01.anm"};
-    for (int i = 0; i < kFielderCount; ++i)
+    for (int i = 0; i < 9; ++i)
         texts[std::size_t(i)] = {std::to_string(i) + ".500000", "-" + std::to_string(i) + ".250000",
                                  animations[i % 3], std::to_string(10 + i)};
     return texts;
@@ -36,7 +36,7 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 
 TEST(BuildFieldText, EmptyTextsGiveTheFixedBlock) {
     const std::string block = buildFieldText(FieldTexts{});
-    EXPECT_EQ(block.size(), kFixedBlockLength);
+    EXPECT_EQ(block.size(), 1284u);
     EXPECT_EQ(std::count(block.begin(), block.end(), '\n'), 84);
     EXPECT_TRUE(block.starts_with("BEGIN\r\nID 9999\r\n\tNumCamera 0\r\n\r\n\tPlayer Fielder_0\r\n\tTransSync FALSE"));
     EXPECT_NE(block.find("\tStartXZ  \r\n\tNumAnim 1\r\n\t  AC_PLAY\r\n\r\n\tPlayer Fielder_1"), std::string::npos);

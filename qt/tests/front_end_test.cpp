@@ -285,7 +285,7 @@ TEST(QtPlatformTest, TheAboutBoxShowsItsFourLinesAsWritten) {
     EXPECT_EQ(platform.messageBox("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\nVisit "
                                   "longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
                                   64, "Ringwright"),
-              answer::kOk);
+              1);  // OK
     EXPECT_EQ(shown.toStdString(), "Longstopper Ringwright 1 by the Ringwright team\trw@example.org\n\nVisit "
                                    "longstopper.example.com for news and downloads.\nhttps://ringwright.example.org");
     EXPECT_EQ(title, "Ringwright");

@@ -47,21 +47,19 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     ASSERT_EQ(after.size(), before.size());
     const std::size_t slot = 4097 - 1;  // the first demo field
     EXPECT_EQ(after.substr(0, slot), before.substr(0, slot));
-    EXPECT_EQ(after.substr(slot + fielddata::kWritableLength), before.substr(slot + fielddata::kWritableLength));
+    EXPECT_EQ(after.substr(slot + 2040), before.substr(slot + 2040));
 
     // The field as it was is kept once, and no journal is left.
     const auto kept = std::filesystem::directory_iterator(dir / "data" / "Ringwright" / "backups")->path();
     EXPECT_TRUE(kept.filename().string().starts_with("Longstopper.gob-")) << kept;
-    const auto backups = kept;
-    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(backups), {}), 1);
-    EXPECT_EQ(readBytes(std::filesystem::directory_iterator(backups)->path()),
-              before.substr(slot, fielddata::kWritableLength));
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(kept), {}), 1);
+    EXPECT_EQ(readBytes(std::filesystem::directory_iterator(kept)->path()), before.substr(slot, 2040));
     EXPECT_FALSE(std::filesystem::exists(dir / "Longstopper.gob.ringwright-journal"));
 
     // 30 pixels right and 20 up: Left 3450 and Top 3300 twips.
-    EXPECT_EQ(filled(after.substr(slot, fielddata::kSlotLength), 0), (std::pair<std::string, std::string>{"-1.200000", "-0.800000"}));
+    EXPECT_EQ(filled(after.substr(slot, 2048), 0), (std::pair<std::string, std::string>{"-1.200000", "-0.800000"}));
     // Redone, the mirror image: every X with the other sign, Z as it was.
-    const std::string mirrored = readBytes(archive).substr(slot, fielddata::kSlotLength);
+    const std::string mirrored = readBytes(archive).substr(slot, 2048);
     EXPECT_EQ(filled(mirrored, 0), (std::pair<std::string, std::string>{"1.200000", "-0.800000"}));
     EXPECT_EQ(filled(mirrored, 1), (std::pair<std::string, std::string>{"-0.900000", "-1.900000"}));
 }
