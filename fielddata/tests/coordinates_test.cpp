@@ -7,22 +7,13 @@
 
 using namespace fielddata;
 
-TEST(Coordinates, ViewToGameGivesTheWorkedExamples) {
-    EXPECT_EQ(formatCoordinate(viewToGame(1320)), "4.480000");
-    EXPECT_EQ(formatCoordinate(viewToGame(720)), "6.080000");
-    EXPECT_EQ(formatCoordinate(viewToGame(100)), "7.733333");
-    EXPECT_EQ(formatCoordinate(viewToGame(3001)), "-0.002667");
-    EXPECT_EQ(formatCoordinate(viewToGame(0)), "8.000000");
-    EXPECT_EQ(formatCoordinate(viewToGame(6000)), "-8.000000");
-    EXPECT_EQ(formatCoordinate(viewToGame(-75)), "8.200000");
-    EXPECT_EQ(formatCoordinate(viewToGame(3000)), "0.000000");
-}
-
-TEST(Coordinates, GameToViewKeepsSinglePrecision) {
-    EXPECT_EQ(gameToView(8), 0.0f);
-    EXPECT_EQ(gameToView(1), 2625.0f);
-    EXPECT_EQ(gameToView(-8), 6000.0f);
-    EXPECT_EQ(gameToView(1.2345678), 2537.037f);
+TEST(Coordinates, TheMappingGivesTheWorkedExamples) {
+    std::string game;
+    for (Twips view : {1320, 720, 100, 3001, 0, 6000, -75, 3000}) game += formatCoordinate(viewToGame(view)) + " ";
+    EXPECT_EQ(game, "4.480000 6.080000 7.733333 -0.002667 8.000000 -8.000000 8.200000 0.000000 ");
+    // Single precision, as the view keeps it.
+    EXPECT_EQ(std::vector<float>({gameToView(8), gameToView(1), gameToView(-8), gameToView(1.2345678)}),
+              std::vector<float>({0.0f, 2625.0f, 6000.0f, 2537.037f}));
 }
 
 TEST(Coordinates, ConversionAcceptsTheWrittenFormAndRefusesTheRest) {
@@ -35,11 +26,8 @@ TEST(Coordinates, ConversionAcceptsTheWrittenFormAndRefusesTheRest) {
     const std::string huge(400, '9');
     EXPECT_FALSE(parseCoordinate(huge).ok());
     EXPECT_EQ(parseCoordinate("x1").reason(), "Cannot convert \"x1\" to a number");
-}
-
-TEST(Coordinates, RangeIncludesBothEnds) {
-    EXPECT_TRUE(inCoordinateRange(8));
-    EXPECT_TRUE(inCoordinateRange(-8));
+    // The range includes both ends.
+    EXPECT_TRUE(inCoordinateRange(8) && inCoordinateRange(-8));
     EXPECT_FALSE(inCoordinateRange(parseCoordinate("8.000001").value()));
 }
 
