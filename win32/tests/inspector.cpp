@@ -3,7 +3,6 @@
 //   inspector state             every control's text, selection, place and colour,
 //                               the focus, the clip rectangle, an open message box
 //                               or file dialog, as key=value lines
-//   inspector press <id>        presses button <id> (1 OK, 6 Yes, 7 No) of the open box
 //   inspector answer <path>     types <path> as the file name of the open file dialog, then OK
 //   inspector close             asks the main window to close, as its close button does
 #include <windows.h>
@@ -238,11 +237,11 @@ void putDialog(HWND dialog) {
     put("message.icon", icon);
 }
 
-HWND openDialog(HWND main, bool fileDialog) {
+HWND openFileDialog(HWND main) {
     DWORD process = 0;
     GetWindowThreadProcessId(main, &process);
     for (HWND dialog : dialogsOf(process))
-        if (isFileDialog(dialog) == fileDialog) return dialog;
+        if (isFileDialog(dialog)) return dialog;
     return nullptr;
 }
 
@@ -278,14 +277,8 @@ int main(int argc, char** argv) {
         for (HWND dialog : dialogs) putDialog(dialog);
         return 0;
     }
-    if (command == "press" && argc > 2) {
-        const HWND box = main ? openDialog(main, false) : nullptr;
-        if (!box) return 2;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), BN_CLICKED), 0);
-        return 0;
-    }
     if (command == "answer" && argc > 2 && main) {
-        const HWND dialog = openDialog(main, true);
+        const HWND dialog = openFileDialog(main);
         if (!dialog) return 2;
         HWND name = GetDlgItem(dialog, 0x47C);
         if (!name) name = GetDlgItem(dialog, 0x480);
