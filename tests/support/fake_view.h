@@ -86,10 +86,16 @@ public:
     }
     TwipsPoint windowPosition() const override { return position; }
     void setRingCount(const std::string& text) override { ringCount = text; }
-    bool saveGroundPicture(const std::string& path) override { return picturesSaved.push_back(path), pictureWritable; }
+    bool saveGroundPicture(const std::string& path) override {
+        picturesSaved.push_back(path);
+        return pictureWritable;
+    }
     void copyGroundPicture() override { ++picturesCopied; }
     ZoomView* zoomWindow() override { return zoom.get(); }
-    ZoomView& loadZoomWindow() override { return *(zoom = std::make_unique<FakeZoomView>()); }
+    ZoomView& loadZoomWindow() override {
+        zoom = std::make_unique<FakeZoomView>();
+        return *zoom;
+    }
     void endProgram(int status) override { exitStatus = status; }
 };
 

@@ -48,7 +48,8 @@ public:
         if (whileMessageShown) whileMessageShown();
         if (messageAnswers.empty()) return (style & 0xF) == 4 ? answer::kYes : answer::kOk;  // Yes and No, or OK
         const int given = messageAnswers.front();
-        return messageAnswers.pop_front(), given;
+        messageAnswers.pop_front();
+        return given;
     }
 
     std::optional<std::string> openFileDialog(const FileDialogRecord& record) override { return dialog(false, record); }
@@ -78,7 +79,8 @@ private:
         dialogs.push_back({save, record});
         if (dialogAnswers.empty()) return std::nullopt;
         auto given = dialogAnswers.front();
-        return dialogAnswers.pop_front(), given;
+        dialogAnswers.pop_front();
+        return given;
     }
 };
 
