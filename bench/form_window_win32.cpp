@@ -68,6 +68,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    OutputDebugStringA("shown");  // the moment, by Wine's own clock
     PostQuitMessage(0);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
