@@ -35,33 +35,37 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     type.lpszClassName = L"Form";
     RegisterClassW(&type);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT area{0, 0, pixels(form::kMainClientWidth), pixels(form::kMainClientHeight)};
     AdjustWindowRect(&area, style, FALSE);
-    const HWND window = CreateWindowW(L"Form", L"Form", style, CW_USEDEFAULT, CW_USEDEFAULT, area.right - area.left,
-                                      area.bottom - area.top, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, L"Form", L"Form", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                        area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, nullptr);
     HFONT faces[3];
     for (int face = 0; face < 3; ++face) {
         const form::Typeface typeface = form::faceOf(form::Face(face));
         faces[face] = CreateFontW(-MulDiv(int(typeface.points * 100), 96, 7200), 0, 0, 0, typeface.weight, 0, 0, 0,
                                   DEFAULT_CHARSET, 0, 0, 0, 0, wide(typeface.family).c_str());
     }
+    // The editor's own styles (sunken boxes, list item heights, a window that
+    // clips its children and walks them with Tab), so that only what the
+    // editor adds is measured.
     for (const form::Row& row : empty ? std::vector<form::Row>{} : form::mainRows()) {
         const wchar_t* kind = L"STATIC";
-        DWORD controlStyle = WS_CHILD | (row.visible ? WS_VISIBLE : 0);
+        DWORD controlStyle = WS_CHILD | (row.visible ? WS_VISIBLE : 0), extended = 0;
         int height = pixels(row.place.height);
         switch (row.kind) {
-        case form::Kind::TextBox: kind = L"EDIT", controlStyle |= WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL; break;
+        case form::Kind::TextBox: kind = L"EDIT", controlStyle |= WS_TABSTOP | ES_AUTOHSCROLL, extended = WS_EX_CLIENTEDGE; break;
         case form::Kind::DropDownList:
             kind = WC_COMBOBOXW, controlStyle |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, height += 120;
             break;
         case form::Kind::Button: kind = L"BUTTON", controlStyle |= WS_TABSTOP | BS_PUSHBUTTON; break;
         default: break;
         }
-        const HWND control = CreateWindowW(kind, wide(row.caption).c_str(), controlStyle, pixels(row.place.left),
-                                           pixels(row.place.top), pixels(row.place.width), height, window, nullptr,
-                                           instance, nullptr);
+        const HWND control = CreateWindowExW(extended, kind, wide(row.caption).c_str(), controlStyle, pixels(row.place.left),
+                                             pixels(row.place.top), pixels(row.place.width), height, window, nullptr,
+                                             instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(faces[int(row.face)]), FALSE);
+        if (row.kind == form::Kind::DropDownList) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), pixels(row.place.height) - 6);
         const int entries = row.id.control == Control::cboFieldList ? 6 : row.id.control == Control::cboAnim ? 3 : 0;
         for (int entry = 0; entry < entries; ++entry)
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Entry"));
