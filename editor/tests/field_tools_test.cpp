@@ -123,7 +123,10 @@ TEST_F(FieldToolsTest, TheRingCountTakesTheCircleItselfAsInside) {
     EXPECT_EQ(view.ringCount, "Inside 7 \xC2\xB7 Outside 2");  // of the first field, at start-up
     const char* xs[] = {"4", "4.01", "0", "2.83", "-2.8", "0", "8", "-4", "0"};
     const char* zs[] = {"0", "0", "-4", "2.83", "2.8", "0", "8", "0", "4.0001"};
-    for (int i = 0; i < 9; ++i) view.setText(txtX(i), xs[i]), view.setText(txtZ(i), zs[i]);
+    for (int i = 0; i < 9; ++i) {
+        view.setText(txtX(i), xs[i]);
+        view.setText(txtZ(i), zs[i]);
+    }
     window->MoveFielderToCoordinates();
     EXPECT_EQ(view.ringCount, "Inside 5 \xC2\xB7 Outside 4");
     window->lblFielder_MouseDown(1, button::kLeft, 0, 0, 0);  // a marker moved by the pointer counts at once

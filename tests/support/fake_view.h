@@ -76,8 +76,8 @@ public:
     void setBackColor(ControlId control, StoredColour colour) override { colours[control] = colour; }
     // Boxes start in the window background colour, markers red.
     StoredColour backColor(ControlId control) const {
-        return colours.contains(control) ? colours.at(control)
-               : control.control == Control::lblFielder ? form::kMainMarkers.back : 0x80000005u;
+        if (colours.contains(control)) return colours.at(control);
+        return control.control == Control::lblFielder ? form::kMainMarkers.back : 0x80000005u;
     }
     TwipsPoint markerPosition(int i) const override { return markers.at(i); }
     void moveMarker(int i, TwipsPoint where) override { markers.at(i) = where; }

@@ -38,15 +38,15 @@ public:
         return remember(path, real().openExisting(path, forWriting));
     }
     Outcome<NativeFile> createNew(const fs::path& path, bool* taken) override {
-        if (strikes(Op::Create, "create", path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
+        if (traceAndStrike(Op::Create, "create", path)) return Failure{"Cannot create " + path.string() + ": Permission denied."};
         return remember(path, real().createNew(path, taken));
     }
     Status createFolder(const fs::path& path) override {
-        if (strikes(Op::CreateFolder, "folder", path)) return Failure{"Cannot make " + path.string() + ": Permission denied."};
+        if (traceAndStrike(Op::CreateFolder, "folder", path)) return Failure{"Cannot make the folder " + path.string() + ": Permission denied."};
         return real().createFolder(path);
     }
     Status writeAt(NativeFile file, std::uint64_t position, std::string_view bytes) override {
-        const Fault* fault = strikes(Op::Write, "write", names_[file]);
+        const Fault* fault = traceAndStrike(Op::Write, "write", names_[file]);
         if (!fault) return real().writeAt(file, position, bytes);
         (void)real().writeAt(file, position, bytes.substr(0, fault->bytesBeforeFailing));
         if (onWriteFault) onWriteFault();
@@ -56,20 +56,25 @@ public:
         return real().readInto(file, position, bytes, length);
     }
     Status sync(NativeFile file) override {
-        return strikes(Op::Sync, "sync", names_[file]) ? Failure{"Input/output error"} : real().sync(file);
+        if (traceAndStrike(Op::Sync, "sync", names_[file])) return Failure{"Input/output error"};
+        return real().sync(file);
     }
     Status close(NativeFile file) override { return real().close(file); }
     Status giveAccess(NativeFile file, const fs::path* model) override { return real().giveAccess(file, model); }
     Outcome<bool> tryLock(NativeFile file) override { return real().tryLock(file); }
     Status unlock(NativeFile file) override { return real().unlock(file); }
     Status syncFolder(const fs::path& folder) override {
-        return strikes(Op::SyncFolder, "syncfolder", folder) ? Failure{"Input/output error"} : real().syncFolder(folder);
+        if (traceAndStrike(Op::SyncFolder, "syncfolder", folder))
+            return Failure{"Cannot bring onto the disk the folder " + folder.string() + ": Input/output error."};
+        return real().syncFolder(folder);
     }
     Status replace(const fs::path& from, const fs::path& to) override {
-        return strikes(Op::Replace, "replace", to) ? Failure{"Permission denied"} : real().replace(from, to);
+        if (traceAndStrike(Op::Replace, "replace", to)) return Failure{"Cannot replace " + to.string() + ": Permission denied."};
+        return real().replace(from, to);
     }
     Status remove(const fs::path& path) override {
-        return strikes(Op::Remove, "remove", path) ? Failure{"Permission denied"} : real().remove(path);
+        if (traceAndStrike(Op::Remove, "remove", path)) return Failure{"Cannot remove " + path.string() + ": Permission denied."};
+        return real().remove(path);
     }
 
 private:
@@ -80,9 +85,9 @@ private:
         return opened;
     }
 
-    // Traces the call; every matching fault counts it, and the first whose
-    // turn it is strikes.
-    Fault* strikes(Op op, const char* name, const fs::path& path) {
+    // Traces the call as "<name> <path>"; every matching fault counts it,
+    // and the first whose turn it is strikes.
+    Fault* traceAndStrike(Op op, const char* name, const fs::path& path) {
         trace.push_back(std::string(name) + " " + path.string());
         Fault* struck = nullptr;
         for (Fault& fault : faults) {

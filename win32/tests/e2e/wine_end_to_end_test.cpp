@@ -129,7 +129,8 @@ protected:
     static void pointTo(int x, int y) { xdo("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
     static void click(const Rect& box) {
         pointTo(box.x(5), box.y(5));
-        xdo("mousedown 1"), xdo("mouseup 1");
+        xdo("mousedown 1");
+        xdo("mouseup 1");
     }
     // Presses at (x, y) and moves by (dx, dy) `steps` times, the button held.
     static void pressAndMove(int x, int y, int dx, int dy, int steps) {
