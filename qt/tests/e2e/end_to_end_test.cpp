@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "fielddata/archive_slot.h"
-#include "fielddata/field_text.h"
+#include "tests/support/slot_boxes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -15,16 +14,6 @@ using namespace testing_support;
 
 bool found(const char* program) {
     return std::system(("command -v " + std::string(program) + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-// Fielder i's X and Z in a slot.
-std::pair<std::string, std::string> filled(const std::string& slot, int i) {
-    std::pair<std::string, std::string> xz;
-    for (const auto& box : fielddata::readFieldText(slot).filled) {
-        if (box.fielder == i && box.box == fielddata::FielderBox::X) xz.first = box.text;
-        if (box.fielder == i && box.box == fielddata::FielderBox::Z) xz.second = box.text;
-    }
-    return xz;
 }
 
 TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
@@ -57,11 +46,11 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Longstopper.gob.ringwright-journal"));
 
     // 30 pixels right and 20 up: Left 3450 and Top 3300 twips.
-    EXPECT_EQ(filled(after.substr(slot, 2048), 0), (std::pair<std::string, std::string>{"-1.200000", "-0.800000"}));
+    EXPECT_EQ(xzInSlot(after.substr(slot, 2048), 0), "-1.200000 -0.800000");
     // Redone, the mirror image: every X with the other sign, Z as it was.
     const std::string mirrored = readBytes(archive).substr(slot, 2048);
-    EXPECT_EQ(filled(mirrored, 0), (std::pair<std::string, std::string>{"1.200000", "-0.800000"}));
-    EXPECT_EQ(filled(mirrored, 1), (std::pair<std::string, std::string>{"-0.900000", "-1.900000"}));
+    EXPECT_EQ(xzInSlot(mirrored, 0), "1.200000 -0.800000");
+    EXPECT_EQ(xzInSlot(mirrored, 1), "-0.900000 -1.900000");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "fielddata/archive_slot.h"
 #include "fielddata/field_text.h"
+#include "tests/support/slot_boxes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -26,6 +27,7 @@ using State = std::map<std::string, std::string>;
 using testing_support::readBytes;
 using testing_support::TempDir;
 using testing_support::writeBytes;
+using testing_support::xzInSlot;
 
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -61,14 +63,6 @@ std::string windowsPath(const fs::path& path) {
     std::string text = "Z:" + path.string();
     std::replace(text.begin(), text.end(), '/', '\\');
     return text;
-}
-
-// Fielder i's X and Z in a slot, as "X Z".
-std::string filled(const std::string& slot, int i) {
-    std::map<fielddata::FielderBox, std::string> boxes;
-    for (const auto& f : fielddata::readFieldText(slot).filled)
-        if (f.fielder == i) boxes[f.box] = f.text;
-    return boxes[fielddata::FielderBox::X] + " " + boxes[fielddata::FielderBox::Z];
 }
 
 class WineEditor : public ::testing::Test {
@@ -267,7 +261,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
 
     const std::string before = readBytes(archive);
     click(rectOf(s["rect.txtNum(0)"]));
-    EXPECT_EQ(filled(save(), 0), "-0.600000 -0.500000");
+    EXPECT_EQ(xzInSlot(save(), 0), "-0.600000 -0.500000");
     EXPECT_EQ(waitFor("boxes", "0")["focus"], "cmdSave");  // where the access key put it
     const std::string after = readBytes(archive);
     ASSERT_EQ(after.size(), before.size());
@@ -412,11 +406,11 @@ TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
                                                  {"txtZ(1)", "-1.900000"}, {"lblFielder(1)", "223,248,233,264"}});
     xdo("key ctrl+z");
     EXPECT_EQ(waitFor("txtX(1)", "0.900000")["lblFielder(1)"], "178,248,188,264");
-    EXPECT_EQ(filled(save(), 1), "0.900000 -1.900000");
+    EXPECT_EQ(xzInSlot(save(), 1), "0.900000 -1.900000");
     xdo("key ctrl+y");
     waitFor("txtX(1)", "-0.900000");
     const std::string slot = save();
-    EXPECT_EQ(filled(slot, 1) + " " + filled(slot, 4).substr(0, 8), "-0.900000 -1.900000 2.800000");
+    EXPECT_EQ(xzInSlot(slot, 1) + " " + xzInSlot(slot, 4).substr(0, 8), "-0.900000 -1.900000 2.800000");
 }
 
 // The download's command-line tool finds the fields of an archive of our own
