@@ -49,16 +49,20 @@ bool frmMain::Form_Load() {
     for (int i = 0; i < fielddata::kFielderCount; ++i)
         for (const std::string_view name : fielddata::kAnimationNames) view_.addListEntry(cboAnim(i), std::string(name));
 
+    bool loaded = false;
     if (pathKnown) {
         if (view_.listCount(kCboFieldList) > 0) {
             view_.setListIndex(kCboFieldList, 0);
-            if (archiveUsable) loadSelectedField(false);
+            loaded = archiveUsable && loadSelectedField(false);
         } else if (!listing.problem) {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }
     }
-    startHistory();
-    showRingCount();
+    // A field read whole has placed its markers and started its history.
+    if (!loaded) {
+        startHistory();
+        showRingCount();
+    }
     return true;
 }
 

@@ -100,7 +100,8 @@ private:
     bool WriteFieldSlot(std::string_view block);
     fielddata::Recovery recoverUnfinishedSave();
     static bool slotReadable(const fielddata::Recovery& recovery);
-    void loadSelectedField(bool recoverFirst);
+    // True when the field was read whole and its history started.
+    bool loadSelectedField(bool recoverFirst);
     bool confirmSlotHoldsAField();
     // False when the reader stopped with a failure message.
     bool ParseFieldText(std::string_view text);

@@ -152,18 +152,20 @@ void frmMain::cmdGOBFile_Click() {
 
 void frmMain::cboFieldList_Click() { loadSelectedField(true); }
 
-void frmMain::loadSelectedField(bool recoverFirst) {
+bool frmMain::loadSelectedField(bool recoverFirst) {
     if (view_.text(kTxtGOBFile).empty()) {
         say("Please select the GOB file", style::kCritical);
         cmdGOBFile_Click();
-        return;
+        return false;
     }
-    if (!LookUpFieldOffset()) return;
-    if (recoverFirst && !slotReadable(recoverUnfinishedSave())) return;
+    if (!LookUpFieldOffset()) return false;
+    if (recoverFirst && !slotReadable(recoverUnfinishedSave())) return false;
     // Another field, another history; what a failed read left in the boxes
     // is one change that Undo takes back.
     const auto slot = ReadFieldSlot();
-    if (slot && ParseFieldText(*slot)) startHistory();
+    if (!slot || !ParseFieldText(*slot)) return false;
+    startHistory();
+    return true;
 }
 
 void frmMain::cmdSave_Click() {

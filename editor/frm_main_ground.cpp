@@ -17,29 +17,24 @@ void frmMain::SetFielderCoordinates(int Index) {
 
 void frmMain::MoveFielderToCoordinates() {
     bool reset = false;  // a reset is a step of its own
+    // A box that fails resets both boxes of the fielder to "1", so the other
+    // box needs no check and the fielder stands at (1, 1).
+    const auto checked = [&](int i, ControlId box) -> std::optional<double> {
+        const auto value = fielddata::parseCoordinate(view_.text(box));
+        if (value && fielddata::inCoordinateRange(value.value())) return value.value();
+        if (!value) say(value.reason(), style::kCritical);
+        reset = true;
+        say("Fielder not in range", style::kCritical);
+        view_.setText(txtX(i), "1");
+        view_.setText(txtZ(i), "1");
+        return std::nullopt;
+    };
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        // A box that fails resets both boxes of the fielder to "1", so the
-        // check after it passes and the fielder stands at (1, 1).
-        const auto check = [&](ControlId box) {
-            const auto value = fielddata::parseCoordinate(view_.text(box));
-            if (!value) {
-                say(value.reason(), style::kCritical);
-                view_.setText(txtX(i), "1");
-                view_.setText(txtZ(i), "1");
-            }
-            if (!value || !fielddata::inCoordinateRange(value.value())) {
-                reset = true;
-                say("Fielder not in range", style::kCritical);
-                view_.setText(txtX(i), "1");
-                view_.setText(txtZ(i), "1");
-            }
-        };
-        check(txtX(i));
-        check(txtZ(i));
-        const double x = fielddata::parseCoordinate(view_.text(txtX(i))).value();
-        const double z = fielddata::parseCoordinate(view_.text(txtZ(i))).value();
-        placeMarker(i, {fielddata::gameToView(x), fielddata::gameToView(z)});
+        std::optional<double> x = checked(i, txtX(i)), z = x ? checked(i, txtZ(i)) : std::nullopt;
+        if (!x || !z) x = z = 1.0;
+        view_.moveMarker(i, {fielddata::gameToView(*x), fielddata::gameToView(*z)});
     }
+    showRingCount();  // once all nine stand
     if (reset) recordStep();
 }
 

@@ -56,8 +56,9 @@ void frmMain::placeMarkersFromBoxes() {
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
         const auto x = fielddata::parseCoordinate(view_.text(txtX(i)));
         const auto z = fielddata::parseCoordinate(view_.text(txtZ(i)));
-        if (x && z) placeMarker(i, {fielddata::gameToView(x.value()), fielddata::gameToView(z.value())});
+        if (x && z) view_.moveMarker(i, {fielddata::gameToView(x.value()), fielddata::gameToView(z.value())});
     }
+    showRingCount();  // once all nine stand
 }
 
 // What the boxes hold beyond the step they stand at: typing the check has

@@ -26,10 +26,15 @@ constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
 constexpr int kDroppedListPixels = 120;  // below the selection field, when open
 
 
+// One message for a box's usual short text; its length is asked only for a
+// text that fills the first buffer.
 std::wstring textOf(HWND window) {
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return text;
+    std::wstring text(64, L'\0');
+    for (;;) {
+        const std::size_t length = std::size_t(GetWindowTextW(window, text.data(), int(text.size())));
+        if (length + 1 < text.size()) return text.substr(0, length);
+        text.assign(std::size_t(GetWindowTextLengthW(window)) + 64, L'\0');
+    }
 }
 
 int shiftState() {
@@ -148,10 +153,9 @@ void MainWindow::createControls() {
 
     const form::Markers& markers = form::kMainMarkers;
     const MarkerLook look{markers.fore, markers.back, fonts_->of(form::Face::Digit), markers.width, markers.height};
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        lblFielder_[std::size_t(i)] = MarkerWindow::create(picture1_, id::kLblFielder + i, i, look, *this, scale_);
-        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(markers.left), float(markers.tops[i])});
-    }
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        lblFielder_[std::size_t(i)] = MarkerWindow::create(picture1_, id::kLblFielder + i, i,
+                                                           {float(markers.left), float(markers.tops[i])}, look, *this, scale_);
 
     // The field tools from the keyboard; Ctrl+C is the ground view's own.
     std::vector<ACCEL> keys;

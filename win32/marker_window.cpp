@@ -106,14 +106,15 @@ void MarkerWindow::registerClass(HINSTANCE instance) {
     registerWindowClass(instance, kMarkerClass, markerProcedure);
 }
 
-HWND MarkerWindow::create(HWND parent, int id, int index, const MarkerLook& look, MarkerEvents& events,
-                          const Scale& scale) {
+HWND MarkerWindow::create(HWND parent, int id, int index, TwipsPoint where, const MarkerLook& look,
+                          MarkerEvents& events, const Scale& scale) {
+    const POINT at = scale.pixels(where);
     const HWND window = CreateWindowExW(0, kMarkerClass, std::to_wstring(index).c_str(),
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, scale.pixels(look.width),
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, at.x, at.y, scale.pixels(look.width),
                                         scale.pixels(look.height), parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                                         nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Marker{index, look, &events, scale, {}}));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Marker{index, look, &events, scale, where}));
     return window;
 }
 

@@ -31,8 +31,8 @@ struct MarkerLook {
 class MarkerWindow {
 public:
     static void registerClass(HINSTANCE instance);
-    // A child of `parent` with the identifier `id`; its state lives with the window.
-    static HWND create(HWND parent, int id, int index, const MarkerLook& look, MarkerEvents& events,
+    // A child of `parent` with the identifier `id`, made at `where`; its state lives with the window.
+    static HWND create(HWND parent, int id, int index, TwipsPoint where, const MarkerLook& look, MarkerEvents& events,
                        const Scale& scale);
 
     static TwipsPoint position(HWND marker);

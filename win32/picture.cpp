@@ -32,7 +32,10 @@ HBITMAP loadGroundPicture(HINSTANCE instance, int side) {
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
         FAILED(factory->CreateStream(&stream)) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), length)) ||
-        FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        // The ground is a JPEG: its decoder is made directly, sparing the
+        // question to every installed decoder whether it knows the bytes.
+        FAILED(CoCreateInstance(CLSID_WICJpegDecoder, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&decoder))) ||
+        FAILED(decoder->Initialize(stream.p, WICDecodeMetadataCacheOnDemand)) ||
         FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateBitmapScaler(&scaler)) ||
         FAILED(scaler->Initialize(frame.p, UINT(side), UINT(side), WICBitmapInterpolationModeFant)) ||
         FAILED(factory->CreateFormatConverter(&converter)) ||

@@ -29,10 +29,9 @@ ZoomWindow::ZoomWindow(frmZoom& behaviour, HWND main, HINSTANCE instance) : beha
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const form::Markers& markers = form::kZoomMarkers;
     const MarkerLook look{markers.fore, markers.back, fonts_->of(form::Face::Digit), markers.width, markers.height};
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        lblFielder_[std::size_t(i)] = MarkerWindow::create(window_, id::kLblFielder + i, i, look, *this, scale_);
-        MarkerWindow::moveTo(lblFielder_[std::size_t(i)], {float(markers.left), float(markers.tops[i])});
-    }
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        lblFielder_[std::size_t(i)] = MarkerWindow::create(window_, id::kLblFielder + i, i,
+                                                           {float(markers.left), float(markers.tops[i])}, look, *this, scale_);
 }
 
 ZoomWindow::~ZoomWindow() {
