@@ -48,6 +48,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     done
     median() { printf "%s\n" "$@" | sort -n | awk "{a[NR]=\$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}"; }
     p=$(median "${probe[@]}"); f=$(median "${form[@]}"); b=$(median "${bare[@]}")
-    echo "startup_probe.exe: median $p ms; form_window_win32.exe: median $f ms (ratio $(awk "BEGIN {printf \"%.2f\", $p/$f}")); the empty window: median $b ms ($runs paired runs, load to shown)"
+    # Each pair ran within moments of each other: the median of the pairs'"'"' own
+    # ratios is not moved by the machine'"'"'s speed drifting over the runs.
+    ratios=(); for k in "${!probe[@]}"; do ratios+=($(awk "BEGIN {printf \"%.4f\", ${probe[k]}/${form[k]}}")); done
+    r=$(median "${ratios[@]}")
+    echo "startup_probe.exe: median $p ms; form_window_win32.exe: median $f ms (ratio of medians $(awk "BEGIN {printf \"%.2f\", $p/$f}"), median of paired ratios $(printf "%.2f" "$r")); the empty window: median $b ms ($runs paired runs, load to shown)"
 ' _ "$bench" "$wine" "$runs"
 /usr/lib/wine/wineserver -k 2>/dev/null || true

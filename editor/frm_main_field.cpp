@@ -101,10 +101,15 @@ bool frmMain::ParseFieldText(std::string_view text) {
         switch (filled.box) {
         case fielddata::FielderBox::X: view_.setText(txtX(i), shown); break;
         case fielddata::FielderBox::Z: view_.setText(txtZ(i), shown); break;
-        case fielddata::FielderBox::Animation:
-            for (int entry = 0; entry < view_.listCount(cboAnim(i)); ++entry)
-                if (view_.listEntry(cboAnim(i), entry) == shown) view_.setListIndex(cboAnim(i), entry);
+        case fielddata::FielderBox::Animation: {
+            const int entries = view_.listCount(cboAnim(i));
+            for (int entry = 0; entry < entries; ++entry)
+                if (view_.listEntry(cboAnim(i), entry) == shown) {
+                    view_.setListIndex(cboAnim(i), entry);
+                    break;
+                }
             break;
+        }
         case fielddata::FielderBox::Value: view_.setText(txtNum(i), shown); break;
         }
     }

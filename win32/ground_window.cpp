@@ -107,10 +107,11 @@ void GroundWindow::registerClass(HINSTANCE instance) {
     registerWindowClass(instance, kGroundClass, groundProcedure);
 }
 
-HWND GroundWindow::create(HWND parent, int id, const Scale& scale) {
+HWND GroundWindow::create(HWND parent, int id, const RECT& at, const Scale& scale) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     const HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, kGroundClass, L"",
-                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, at.left, at.top,
+                                        at.right - at.left, at.bottom - at.top, parent,
                                         reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(form::kGroundPictureSide)), {}, nullptr}));

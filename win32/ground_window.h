@@ -13,7 +13,8 @@ namespace ringwright::win32 {
 class GroundWindow {
 public:
     static void registerClass(HINSTANCE instance);
-    static HWND create(HWND parent, int id, const Scale& scale);
+    // Made at `at`, in its parent's client pixels.
+    static HWND create(HWND parent, int id, const RECT& at, const Scale& scale);
     // At another DPI the picture is scaled afresh.
     static void rescale(HWND ground, const Scale& scale);
     // The count of fielders inside and outside the circle, in the top-left corner.

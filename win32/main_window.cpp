@@ -18,7 +18,10 @@ namespace ringwright::win32 {
 namespace {
 
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;  // files dropped anywhere on it
+// Posted once the controls are made: the tooltips, which no one sees before
+// the pointer rests on a control, are made after the window is up.
+constexpr UINT kAddTooltips = WM_APP;
 constexpr DWORD kBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
@@ -58,8 +61,15 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
     const Scale system(dpiOf(nullptr));
     const SIZE outer = outerSizeFor(system.pixels(form::kMainClientWidth), system.pixels(form::kMainClientHeight), kMainStyle,
                                  kMainExStyle, system.dpi());
-    CreateWindowExW(kMainExStyle, kMainClass, wideFromUtf8(form::kMainTitle).c_str(), kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
-                    outer.cy, nullptr, nullptr, instance, this);
+    // Made at its centred place on the primary monitor's work area: moving a
+    // made window there costs as much again.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    CreateWindowExW(kMainExStyle, kMainClass, wideFromUtf8(form::kMainTitle).c_str(), kMainStyle,
+                    work.left + (work.right - work.left - outer.cx) / 2, work.top + (work.bottom - work.top - outer.cy) / 2,
+                    outer.cx, outer.cy, nullptr, nullptr, instance, this);
 }
 
 MainWindow::~MainWindow() {
@@ -78,7 +88,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         scale_ = Scale(dpiOf(window_));
         createControls();
+        PostMessageW(window_, kAddTooltips, 0, 0);
         return 0;
+    case kAddTooltips: addTooltips(); return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -131,22 +143,16 @@ HWND MainWindow::add(const form::Row& row) {
 // walks and puts each label just before the control its access key leads to.
 void MainWindow::createControls() {
     fonts_ = std::make_unique<Fonts>(scale_);
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr,
-                               instance_, nullptr);
     for (const form::Row& row : form::mainRows()) {
         HWND made = nullptr;
         if (row.kind == form::Kind::GroundView) {
-            made = picture1_ = GroundWindow::create(window_, idOf(row.id), scale_);
-            const RECT at = scale_.pixels(row.place);
-            SetWindowPos(made, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            made = picture1_ = GroundWindow::create(window_, idOf(row.id), scale_.pixels(row.place), scale_);
         } else {
             made = add(row);
         }
         controls_[row.id] = made;
         placed_.push_back({made, row.place, row.face});
         if (row.back) backColours_[made] = *row.back;
-        if (!row.tooltip.empty()) addTooltip(made, row.tooltip);
     }
     for (int i = 0; i < fielddata::kFielderCount; ++i)
         SetWindowSubclass(control(txtX(i)), xBoxProcedure, UINT_PTR(i), reinterpret_cast<DWORD_PTR>(this));
@@ -163,18 +169,22 @@ void MainWindow::createControls() {
         if (!key.groundViewOnly)
             keys.push_back({BYTE(FCONTROL | FVIRTKEY | (key.shift ? FSHIFT : 0)), WORD(key.key), WORD(idOf(key.tool))});
     fieldTools_ = CreateAcceleratorTableW(keys.data(), int(keys.size()));
-    DragAcceptFiles(window_, TRUE);
 }
 
-void MainWindow::addTooltip(HWND control, std::string_view text) {
-    const std::wstring shown = wideFromUtf8(text);
-    TOOLINFOW tip{};
-    tip.cbSize = sizeof tip;
-    tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tip.hwnd = window_;
-    tip.uId = reinterpret_cast<UINT_PTR>(control);
-    tip.lpszText = const_cast<wchar_t*>(shown.c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
+void MainWindow::addTooltips() {
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr,
+                               instance_, nullptr);
+    for (const form::Row& row : form::mainRows()) {
+        if (row.tooltip.empty()) continue;
+        const std::wstring shown = wideFromUtf8(row.tooltip);
+        TOOLINFOW tip{};
+        tip.cbSize = sizeof tip;
+        tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tip.hwnd = window_;
+        tip.uId = reinterpret_cast<UINT_PTR>(control(row.id));
+        tip.lpszText = const_cast<wchar_t*>(shown.c_str());
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
+    }
 }
 
 // Every control from its twips at a new DPI, with its font.
@@ -205,15 +215,6 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void MainWindow::showCentred() {
-    RECT outer;
-    GetWindowRect(window_, &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     SetFocus(control(kTxtGOBFile));

@@ -35,7 +35,7 @@ public:
 
     frmMain& core() { return core_; }
     HWND handle() const { return window_; }
-    // Shows the window at the centre of its monitor's work area.
+    // Shows the window where it was made: centred on the primary monitor's work area.
     void showCentred();
     // Tab, the arrow keys and the Alt keys of either window.
     bool isDialogMessage(MSG& message);
@@ -68,7 +68,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     HWND add(const form::Row& row);
-    void addTooltip(HWND control, std::string_view text);
+    void addTooltips();
     void layOut();
     void onActivate(bool active);
     void onNextControl(WPARAM which, bool isHandle);
