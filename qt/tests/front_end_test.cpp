@@ -75,6 +75,7 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     // Before any field no list shows an entry.
     EXPECT_EQ(window->cboFieldList->currentIndex(), -1);
     for (QComboBox* list : window->cboAnim) EXPECT_EQ(list->currentIndex() * 10 + list->count(), -10 + 3);
+    EXPECT_FALSE(window->cboFieldList->isEditable() || window->cboAnim[8]->isEditable());  // lists to choose from only
     EXPECT_EQ(painted(window->lblFielder[4]), QColor(255, 0, 0));
     EXPECT_EQ(window->lblFielder[4]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }
