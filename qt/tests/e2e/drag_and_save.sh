@@ -22,9 +22,15 @@ wait_for_window() {  # <name> -> window id
     return 1
 }
 
-"$editor" & pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-main=$(wait_for_window '^Ringwright$')
+# A second start if the new display turned the first one away ("could not
+# connect to display"), as it did once in a full run.
+for attempt in 1 2; do
+    "$editor" & pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    main=$(wait_for_window '^Ringwright$') && break
+    kill $pid 2>/dev/null || true
+    [ "$attempt" = 2 ] && exit 1
+done
 sleep 0.5
 xdotool windowfocus --sync "$main" || true
 
