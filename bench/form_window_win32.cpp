@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/form.h"
+#include "win32/control_kinds.h"
 
 namespace {
 
@@ -50,22 +51,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     // clips its children and walks them with Tab), so that only what the
     // editor adds is measured.
     for (const form::Row& row : empty ? std::vector<form::Row>{} : form::mainRows()) {
-        const wchar_t* kind = L"STATIC";
-        DWORD controlStyle = WS_CHILD | (row.visible ? WS_VISIBLE : 0), extended = 0;
-        int height = pixels(row.place.height);
-        switch (row.kind) {
-        case form::Kind::TextBox: kind = L"EDIT", controlStyle |= WS_TABSTOP | ES_AUTOHSCROLL, extended = WS_EX_CLIENTEDGE; break;
-        case form::Kind::DropDownList:
-            kind = WC_COMBOBOXW, controlStyle |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, height += 120;
-            break;
-        case form::Kind::Button: kind = L"BUTTON", controlStyle |= WS_TABSTOP | BS_PUSHBUTTON; break;
-        default: break;
-        }
-        const HWND control = CreateWindowExW(extended, kind, wide(row.caption).c_str(), controlStyle, pixels(row.place.left),
-                                             pixels(row.place.top), pixels(row.place.width), height, window, nullptr,
+        const win32::KindOfControl kind = win32::kindOf(row.kind);
+        const bool list = row.kind == form::Kind::DropDownList;
+        const int height = pixels(row.place.height);
+        const HWND control = CreateWindowExW(kind.exStyle, kind.type, wide(row.caption).c_str(),
+                                             row.visible ? kind.style : kind.style & ~WS_VISIBLE, pixels(row.place.left),
+                                             pixels(row.place.top), pixels(row.place.width),
+                                             list ? height + win32::kDroppedListPixels : height, window, nullptr,
                                              instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(faces[int(row.face)]), FALSE);
-        if (row.kind == form::Kind::DropDownList) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), pixels(row.place.height) - 6);
+        if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - win32::kListItemInset);
         const int entries = row.id.control == Control::cboFieldList ? 6 : row.id.control == Control::cboAnim ? 3 : 0;
         for (int entry = 0; entry < entries; ++entry)
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Entry"));

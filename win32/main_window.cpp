@@ -7,6 +7,7 @@
 #include "editor/form.h"
 #include "platform/win32/ansi_text.h"
 #include "win32/colours.h"
+#include "win32/control_kinds.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
 #include "win32/ground_window.h"
@@ -22,12 +23,6 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;  // file
 // Posted once the controls are made: the tooltips, which no one sees before
 // the pointer rests on a control, are made after the window is up.
 constexpr UINT kAddTooltips = WM_APP;
-constexpr DWORD kBox = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
-constexpr int kDroppedListPixels = 120;  // below the selection field, when open
-
 
 // One message for a box's usual short text; its length is asked only for a
 // text that fills the first buffer.
@@ -108,21 +103,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// The window's class and style of each kind of row.
-struct KindOfControl {
-    const wchar_t* type;
-    DWORD style, exStyle;
-};
-
-KindOfControl kindOf(form::Kind kind) {
-    switch (kind) {
-    case form::Kind::TextBox: return {L"EDIT", kBox, WS_EX_CLIENTEDGE};
-    case form::Kind::DropDownList: return {WC_COMBOBOXW, kList, 0};
-    case form::Kind::Button: return {L"BUTTON", kButton, 0};
-    default: return {L"STATIC", kLabel, 0};
-    }
-}
-
 // Made at its place with its font: moving sixty controls afterwards costs
 // more than making them.
 HWND MainWindow::add(const form::Row& row) {
@@ -135,7 +115,7 @@ HWND MainWindow::add(const form::Row& row) {
                                          at.right - at.left, list ? height + kDroppedListPixels : height, window_,
                                          reinterpret_cast<HMENU>(INT_PTR(idOf(row.id))), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->of(row.face)), FALSE);
-    if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
+    if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - kListItemInset);
     return control;
 }
 
@@ -199,7 +179,7 @@ void MainWindow::layOut() {
         const int height = at.bottom - at.top;
         SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, list ? height + kDroppedListPixels : height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - 6);
+        if (list) SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1), height - kListItemInset);
     }
     GroundWindow::rescale(picture1_, scale_);
     for (HWND marker : lblFielder_) MarkerWindow::rescale(marker, fonts_->of(form::Face::Digit), scale_);
