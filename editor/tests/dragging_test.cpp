@@ -92,7 +92,7 @@ TEST_F(DraggingTest, ZoomShowsTheMiddleSquareFourTimesEnlarged) {
     // whatever the button.
     zoom.markers[2] = {4000, 2455};
     drag(window->zoom(), 2, {0, 45}, button::kMiddle);
-    EXPECT_EQ(platform.confinements.front(), (ScreenRect{40, 60, 434, 428}));
+    EXPECT_EQ(platform.confinements, (Confinements{ScreenRect{40, 60, 434, 428}, std::nullopt}));  // freed at the drop
     EXPECT_EQ(zoom.markers[2], (TwipsPoint{4000, 2455}));
     window->zoom().lblFielder_MouseDown(2, button::kLeft, 0, 30, 45);
     EXPECT_EQ(boxColours(2), kWhileDragged);
