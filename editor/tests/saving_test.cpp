@@ -155,6 +155,11 @@ TEST_F(SavingTest, ExportAndImportThroughTheirDialogs) {
     window->cmdExport_Click();
     EXPECT_EQ(platform.messages, Messages{critical("File Size too long")});
     EXPECT_FALSE(fs::exists(dir / "big.opt"));
+    view.setText(txtNum(0), "1");
+    platform.dialogAnswers.push_back((dir / "gone" / "f").string());  // a folder removed meanwhile
+    window->cmdExport_Click();
+    EXPECT_EQ(platform.messages.back(), critical("The folder " + quoted(dir / "gone") + " does not exist, so " +
+                                                 quoted(dir / "gone" / "f.opt") + " was not written."));
 
     const std::string imported = fielddata::buildFieldText(sampleTexts(2));
     writeBytes(dir / "long.opt", fielddata::paddedBlock(imported) + "tail of another field");
