@@ -48,6 +48,10 @@ TEST_F(EditorTest, StoredPathLoadsTheFirstFieldAndAnEmptyCatalogueSaysSo) {
     EXPECT_EQ(xz(0) + " " + view.text(txtZ(3)) + " " + view.listText(cboAnim(4)) + " " + view.text(txtNum(8)),
               "-4.000000 4.000000 2.500000 Slip01.anm 18");
     EXPECT_EQ(view.markers[0], (TwipsPoint{4500, 1500}));  // X = -4, Z = 4
+    writeBytes(catalogue, "\"Deep, Fine\",4097\r\n");  // the second record gone since the list was filled
+    choose(1);
+    EXPECT_EQ(window->currentFieldOffset(), kFirstSlot);  // no record matches: the offset found before stays
+    EXPECT_TRUE(platform.messages.empty());
 
     view = FakeMainView{};
     platform.messages.clear();
