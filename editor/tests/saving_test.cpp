@@ -24,10 +24,12 @@ protected:
 TEST_F(SavingTest, SaveWritesTheBlockInPlaceUpTo2040Characters) {
     std::string before = readBytes(archive);
     const std::string catalogueText = readBytes(catalogue);
-    fs::remove(catalogue);  // a catalogue read would show a message
+    fs::remove(catalogue);  // a read of either would show a message
+    fs::rename(archive, dir / "away.gob");
     view.setText(txtX(3), "1.5");
     platform.messageAnswers = {answer::kNo};
     EXPECT_EQ(save(), Messages{kSureToSave});
+    fs::rename(dir / "away.gob", archive);
     EXPECT_EQ(readBytes(archive), before);
     writeBytes(catalogue, catalogueText);
 
