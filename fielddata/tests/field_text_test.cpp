@@ -113,6 +113,8 @@ TEST(ReadFieldText, FailuresStopTheReaderAndKeepWhatWasFilled) {
     EXPECT_EQ(noValueSpace.filled.size(), 3u);
     EXPECT_NE(noValueSpace.failure->find("value of fielder 0"), std::string::npos);
 
+    EXPECT_EQ(*readFieldText(block.substr(0, block.find("\r\n\tNumAnim"))).failure,
+              "Invalid procedure call or argument: no line end follows the coordinates of fielder 0");
     for (const std::string& odd : {std::string(), std::string(5000, '\0'), std::string("Fielder_")})
         EXPECT_TRUE(readFieldText(odd).failure);
 }
