@@ -69,7 +69,7 @@ TEST_F(EditorTest, APortableSettingsFileNamesItsOwnArchive) {
     std::filesystem::create_directory(dir / "demo");
     std::filesystem::rename(archive, dir / "demo" / "Own.gob");
     writeBytes(dir / "Ringwright.ini", "\xEF\xBB\xBF; the demo's own\r\n[Other]\r\nGOB=elsewhere.gob\r\n"
-                                       "[ringwright]\r\n gob = demo/Own.gob \r\n");
+                                       "[ringwright]\r\n gob =demo/Own.gob \r\n");
     platform.settings["Longstopper/Tunebench/GOB"] = "/games/Longstopper.gob";
     ASSERT_TRUE(start(false));
     EXPECT_EQ(view.text(kTxtGOBFile) + " " + view.text(txtX(0)), (dir / "demo" / "Own.gob").string() + " -4.000000");

@@ -37,11 +37,11 @@ TEST(WineRegistry, ThePathIsReadWithItsEscapesAndFoundThroughTheDriveLinks) {
     EXPECT_EQ(*stored, "C:\\Gry\\\xC5\x81\xC3\xB3" "d\xC5\xBA \"Q\"\\Longstopper.gob");
     EXPECT_EQ(linuxPathOf(prefix.dir.path(), *stored),
               prefix.dir / "drive_c" / "Gry" / "\xC5\x81\xC3\xB3" "d\xC5\xBA \"Q\"" / "Longstopper.gob");
-    // On the disk in another letter case, as Wine finds it: "ŁÓDŹ" for "łódź".
-    const auto game = prefix.dir / "drive_c" / "Games" / "\xC5\x82\xC3\xB3" "d\xC5\xBA" / "LongStopper.gob";
+    // On the disk in another letter case, as Wine finds it: "ŁÓDŹ Ę" for "łódź ę".
+    const auto game = prefix.dir / "drive_c" / "Games" / "\xC5\x82\xC3\xB3" "d\xC5\xBA \xC4\x99" / "LongStopper.gob";
     std::filesystem::create_directories(game.parent_path());
     writeBytes(game, "GOB");
-    EXPECT_EQ(linuxPathOf(prefix.dir.path(), "c:\\GAMES\\\xC5\x81\xC3\x93" "D\xC5\xB9\\longstopper.GOB"), game);
+    EXPECT_EQ(linuxPathOf(prefix.dir.path(), "c:\\GAMES\\\xC5\x81\xC3\x93" "D\xC5\xB9 \xC4\x98\\longstopper.GOB"), game);
     EXPECT_EQ(linuxPathOf(prefix.dir.path(), "D:\\Longstopper.gob"), std::nullopt);  // no such drive link
     EXPECT_EQ(linuxPathOf(prefix.dir.path(), "\\\\server\\share\\a.gob"), std::nullopt);
     EXPECT_EQ(readWineSetting(prefix.dir.path(), "Software\\Other", "GOB"), std::nullopt);
