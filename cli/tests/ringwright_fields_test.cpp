@@ -103,6 +103,13 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
 
     EXPECT_EQ(run("export a.gob Deep").err, "Exported to ./Deep.opt\n");
     EXPECT_EQ(readBytes(dir / "Deep.opt"), padded(fieldAt(1.5)));
+    fs::create_directory(dir / "fields");
+    const Outcome all = run("export a.gob --all fields");  // every field; each slot that is none says why
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(all.err, "Exported to fields/Deep.opt\n\"Other\" at 8193: It does not begin with \"BEGIN\", as every "
+                       "field does.\n\"Past\" at 16000: The field slot at byte 16000 runs past the end of \"a.gob\", "
+                       "which holds 16384 bytes.\n");
+    EXPECT_EQ(readBytes(dir / "fields" / "Deep.opt"), padded(fieldAt(1.5)));
 
     // A journal a killed editor left is rolled back first; a foreign slot
     // takes --force; the original is kept once and put back by restore.
