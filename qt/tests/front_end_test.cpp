@@ -69,6 +69,8 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(places, "32,2 609x19; 424,336 57x20; 552,112 65x21; 408,176 10x16; 2,2 401x401; 600,384 81x33; 88,96 10x16; ");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QImage ground = window->Picture1->picture().toImage();  // dark corners, light-brown pitch: the picture shows
+    EXPECT_TRUE(ground.pixelColor(2, 397).lightness() < 100 && ground.pixelColor(200, 200).red() > 200);
     EXPECT_EQ(window->cmdGOBFile->toolTip(), "Select GOB file");
     EXPECT_TRUE(window->lblFileName->isHidden());
     EXPECT_TRUE(QFontInfo(window->cmdGOBFile->font()).bold());  // three heavy dots, whatever face stands in
