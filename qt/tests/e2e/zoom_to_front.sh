@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Under a window manager: Zoom brings the zoom window back to the front after
-# the main window was clicked over it.
+# the main window was clicked over it; closing the main window ends the program.
 #   zoom_to_front.sh <ringwright>   (on an X display of its own)
 set -euo pipefail
 export QT_QPA_PLATFORM=xcb
@@ -36,4 +36,8 @@ xdotool mousemove --window "$main" 690 440 click 1
 [ "$(active 'Ringwright')" = "Ringwright" ] || { echo "the main window did not come to the front"; exit 1; }
 xdotool key --window "$main" alt+z
 [ "$(active 'Zoom View')" = "Zoom View" ] || { echo "Zoom left the zoom window behind the main window"; exit 1; }
-echo "the zoom window came to the front"
+# Closing the main window ends the program, the zoom window with it.
+xdotool windowactivate --sync "$main" key alt+F4
+for _ in $(seq 50); do kill -0 "$editor" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$editor" 2>/dev/null && { echo "the program went on after its main window was closed"; exit 1; }
+echo "the zoom window came to the front; closing the main window ended the program"
