@@ -116,6 +116,8 @@ void putMain(HWND main) {
     put("Picture1.client", rectText(clientOnScreen(ground)));
     const RECT edge = screenRect(ground);  // the frame outside the picture
     put("colour.Picture1.edge", pixelAt(edge.left, (edge.top + edge.bottom) / 2));
+    const RECT picture = clientOnScreen(ground);  // its bottom-left corner, beyond the boundary
+    put("colour.Picture1.corner", pixelAt(picture.left + 2, picture.top + 397));
     for (int i = 0; i < 9; ++i) {
         const std::string n = "(" + std::to_string(i) + ")";
         for (const auto& [name, first] : {std::pair{"txtX", id::kTxtX}, {"txtZ", id::kTxtZ}, {"txtNum", id::kTxtNum}}) {

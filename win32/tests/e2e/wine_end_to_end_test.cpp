@@ -226,6 +226,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     expectKeys(s, {{"txtGOBFile", windowsPath(archive)}, {"cboFieldList", "0:Standard Attacking"},
                    {"txtX(0)", "0.000000"}, {"txtZ(0)", "-1.600000"}, {"cboAnim(0)", "1:Slip01.anm"},
                    {"txtNum(8)", "3"}, {"lblFielder(0)", "200,240,210,256"}, {"colour.lblFielder(0)", "FF0000"},
+                   {"colour.Picture1.corner", "3B4455"},  // the picture's dark blue-grey
                    {"focus", "txtGOBFile"}});
     EXPECT_EQ(rectOf(s["main.client"]).size(), "696x446");
 
@@ -305,6 +306,8 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
     waitFor("zoom.above", "0");
     xdo("key alt+z");
     waitFor("zoom.above", "1");
+    inspector("close");  // the main window's close ends the program, the zoom window open or not
+    EXPECT_EQ(exitStatus(10s), 0);
 }
 
 TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
