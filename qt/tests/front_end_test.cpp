@@ -165,6 +165,8 @@ TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
     EXPECT_EQ(zoom->QWidget::windowHandle()->transientParent(), nullptr);
     EXPECT_FALSE(zoom->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(painted(zoom->lblFielder[0]), QColor(0, 255, 255));
+    const QFont digit = zoom->lblFielder[8]->font();  // the numbers as on the main window: 9.75 points, bold
+    EXPECT_TRUE(digit.pointSizeF() == 9.75 && QFontInfo(digit).bold()) << digit.toString().toStdString();
     zoom->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->zoomWindow(), nullptr);
