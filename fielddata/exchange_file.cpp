@@ -37,7 +37,7 @@ Status writeExchangeFile(const std::filesystem::path& target, std::string_view b
     // A name typed into the dialog may lead into a folder that is not there;
     // say so of the player's file, not of the temporary one beside it.
     const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-    if (!std::filesystem::is_directory(folder, error))
+    if (!std::filesystem::exists(folder, error) && !error)
         return Failure{"The folder " + quotedPath(folder) + " does not exist, so " + quotedPath(target) + " was not written."};
 
     const bool replacing = std::filesystem::exists(file, error);
