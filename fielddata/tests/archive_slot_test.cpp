@@ -139,7 +139,11 @@ TEST_F(SlotSaveTest, EveryFailureBeforeTheCommitLeavesTheOldField) {
         EXPECT_FALSE(anyJournal());
     }
 
-    FaultyFileSystem full;
+    FaultyFileSystem full, noBackup;
+    noBackup.faults = {{Op::CreateFolder, "backups"}};
+    EXPECT_EQ(writeFieldSlot(save(), "BEGIN", noBackup).reason(),
+              "The field was not saved. Its original could not be kept as a backup: Cannot make the folder " +
+                  (data / "backups").string() + ": Permission denied. The field in the GOB file is unchanged.");
     full.faults = {{Op::Write, "a.gob", 1, 700}};
     EXPECT_EQ(writeFieldSlot(save(), "BEGIN", full).reason(),
               "The field was not saved. Cannot write " + quoted(archive) +

@@ -219,15 +219,16 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
             QWidget* menu = QApplication::activePopupWidget();
             if (!menu) return;
             shown = menu->geometry();
-            for (QAction* action : menu->actions()) entries << action->text();
+            for (QAction* action : menu->actions())
+                entries << (action->text() + " " + action->shortcut().toString()).trimmed();
             menu->close();
         });
         press();
         EXPECT_TRUE(over.contains(shown.topLeft())) << shown.x() << "," << shown.y();
         return entries;
     };
-    const QStringList expected{"&Undo", "&Redo", "", "&Mirror for a left-handed batter", "", "&Copy picture",
-                               "Save &picture...", "Open &backups folder"};
+    const QStringList expected{"&Undo Ctrl+Z", "&Redo Ctrl+Y", "", "&Mirror for a left-handed batter Ctrl+M", "",
+                               "&Copy picture Ctrl+C", "Save &picture...", "Open &backups folder"};
     EXPECT_EQ(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); }), expected);
     EXPECT_EQ(menuFrom([&] {
                   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), ground->mapToGlobal(QPoint(0, 0)));
