@@ -24,7 +24,7 @@ TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
 }
 
 TEST_F(EditorTest, WithoutStoredPathNothingIsLoaded) {
-    writeBytes(catalogue, "A,1\r\nA,2049\r\n\"B, c\",4097\r\nTail");  // equal names stay two entries
+    writeBytes(catalogue, "A,1\r\nA,2049\r\n\"B, c\",4097\r\nTail");  // equal names stay two; a cut record is named
     ASSERT_TRUE(start(false));
     EXPECT_EQ(platform.messages, (Messages{{"Field.txt cannot be read: the last record (line 4, \"Tail\") has no field "
                                             "offset.", 48, "Ringwright"}}));
