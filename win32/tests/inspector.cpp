@@ -27,9 +27,17 @@ void put(const std::string& key, const std::string& value) {
     std::printf("%s=%s\n", key.c_str(), shown.c_str());
 }
 
+// A message to the editor's window that gives up when the editor hangs, so
+// that a hung editor fails the run instead of stopping it.
+LRESULT ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
+    return LRESULT(result);
+}
+
 std::wstring textOf(HWND window) {
     wchar_t text[1024] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    ask(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -81,7 +89,7 @@ std::string controlName(int id) {
 }
 
 std::string listState(HWND list) {
-    return std::to_string(SendMessageW(list, CB_GETCURSEL, 0, 0)) + ":" + utf8(textOf(list));
+    return std::to_string(ask(list, CB_GETCURSEL, 0, 0)) + ":" + utf8(textOf(list));
 }
 
 // Each marker's place in its view and its colour inside the edge.
@@ -206,7 +214,7 @@ bool isFileDialog(HWND dialog) { return GetDlgItem(dialog, 0x47C) || GetDlgItem(
 // The lines a text control shows: its height in lines of its own font.
 int linesShown(HWND text) {
     const HDC dc = GetDC(text);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(ask(text, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
@@ -284,7 +292,7 @@ int main(int argc, char** argv) {
         if (!dialog) return 2;
         HWND name = GetDlgItem(dialog, 0x47C);
         if (!name) name = GetDlgItem(dialog, 0x480);
-        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideFromUtf8(argv[2]).c_str()));
+        ask(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideFromUtf8(argv[2]).c_str()));
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return 0;
     }
