@@ -402,7 +402,17 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
 }
 
 TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
-    started();
+    // A value is a step of its own once its box loses the focus: Undo takes
+    // back the animation chosen after it, and the value stays.
+    click(rectOf(started()["rect.txtNum(0)"]));
+    xdo("key ctrl+a");
+    xdo("type 7");
+    xdo("key shift+Tab Down");
+    waitFor("cboAnim(0)", "2:Close01.anm");
+    xdo("key ctrl+z");
+    expectKeys(waitFor("cboAnim(0)", "1:Slip01.anm"), {{"txtNum(0)", "7"}});
+    xdo("key ctrl+z");
+    waitFor("txtNum(0)", "1");
     xdo("key ctrl+m");
     // Zero keeps its text; Z stays; the markers follow.
     expectKeys(waitFor("txtX(1)", "-0.900000"), {{"txtX(0)", "0.000000"}, {"txtX(4)", "2.800000"},
