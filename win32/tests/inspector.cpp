@@ -7,7 +7,9 @@
 //   inspector close             asks the main window to close, as its close button does
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -67,14 +69,37 @@ RECT clientOnScreen(HWND window) {
     return r;
 }
 
+std::string colourText(COLORREF colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
 // What the player sees at a point of the screen, as red, green, blue.
 std::string pixelAt(int x, int y) {
     const HDC screen = GetDC(nullptr);
     const COLORREF colour = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-    return text;
+    return colourText(colour);
+}
+
+// The colour of the number on a marker: the one that differs from the
+// marker's own at the most of its pixels.
+std::string numberColour(const RECT& r) {
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bits = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+    SelectObject(copy, bits);
+    BitBlt(copy, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    std::map<COLORREF, int> seen;
+    for (int y = 1; y < r.bottom - r.top - 1; ++y)
+        for (int x = 1; x < r.right - r.left - 1; ++x) ++seen[GetPixel(copy, x, y)];
+    seen.erase(GetPixel(copy, 1, 1));
+    DeleteDC(copy);
+    DeleteObject(bits);
+    ReleaseDC(nullptr, screen);
+    const auto most = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; });
+    return most == seen.end() ? "none" : colourText(most->first);
 }
 
 std::string controlName(int id) {
@@ -100,6 +125,9 @@ void putMarkers(HWND view, const std::string& prefix) {
         put(name, rectText(inParent(marker)));
         const RECT m = clientOnScreen(marker);
         put("colour." + name, pixelAt(m.left + 1, m.top + 1));
+        RECT shown{}, area = clientOnScreen(view);  // the part of it the view does not cut off
+        IntersectRect(&shown, &m, &area);
+        put("number." + name, numberColour(shown));
     }
 }
 

@@ -226,7 +226,8 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     expectKeys(s, {{"txtGOBFile", windowsPath(archive)}, {"cboFieldList", "0:Standard Attacking"},
                    {"txtX(0)", "0.000000"}, {"txtZ(0)", "-1.600000"}, {"cboAnim(0)", "1:Slip01.anm"},
                    {"txtNum(8)", "3"}, {"lblFielder(0)", "200,240,210,256"}, {"colour.lblFielder(0)", "FF0000"},
-                   {"colour.Picture1.corner", "3B4455"},  // the picture's dark blue-grey
+                   {"number.lblFielder(0)", "FFFFFF"},        // white on red
+                   {"colour.Picture1.corner", "3B4455"},      // the picture's dark blue-grey
                    {"focus", "txtGOBFile"}});
     EXPECT_EQ(rectOf(s["main.client"]).size(), "696x446");
 
@@ -245,7 +246,8 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     xdo("key alt+z");
     s = waitFor("zoom.visible", "1");
     expectKeys(s, {{"zoom.title", "Zoom View"}, {"zoom.owner", "0"}, {"zoom.lblFielder(0)", "387,347,400,364"},
-                   {"zoom.lblFielder(1)", "427,72,440,89"}, {"colour.zoom.lblFielder(0)", "00FFFF"}});
+                   {"zoom.lblFielder(1)", "427,72,440,89"}, {"colour.zoom.lblFielder(0)", "00FFFF"},
+                   {"number.zoom.lblFielder(0)", "000000"}});  // window text on cyan
     EXPECT_EQ(rectOf(s["zoom.rect"]).x() * 10000 + rectOf(s["zoom.rect"]).y(),
               rectOf(s["main.rect"]).x() * 10000 + rectOf(s["main.rect"]).y());
     const Rect zoom = rectOf(s["zoom.client"]);
