@@ -83,21 +83,41 @@ std::string pixelAt(int x, int y) {
     return colourText(colour);
 }
 
+// What the screen shows in a rectangle, copied to be read pixel by pixel
+// (or drawn over).
+class ScreenCopy {
+public:
+    explicit ScreenCopy(const RECT& r) : width(r.right - r.left), height(r.bottom - r.top) {
+        const HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bits_ = CreateCompatibleBitmap(screen, width, height);
+        SelectObject(dc, bits_);
+        BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+    ~ScreenCopy() {
+        DeleteDC(dc);
+        DeleteObject(bits_);
+    }
+    ScreenCopy(const ScreenCopy&) = delete;
+    ScreenCopy& operator=(const ScreenCopy&) = delete;
+    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+
+    const int width, height;
+    HDC dc;
+
+private:
+    HBITMAP bits_;
+};
+
 // The colour of the number on a marker: the one that differs from the
 // marker's own at the most of its pixels.
 std::string numberColour(const RECT& r) {
-    const HDC screen = GetDC(nullptr);
-    const HDC copy = CreateCompatibleDC(screen);
-    const HBITMAP bits = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-    SelectObject(copy, bits);
-    BitBlt(copy, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    const ScreenCopy marker(r);
     std::map<COLORREF, int> seen;
-    for (int y = 1; y < r.bottom - r.top - 1; ++y)
-        for (int x = 1; x < r.right - r.left - 1; ++x) ++seen[GetPixel(copy, x, y)];
-    seen.erase(GetPixel(copy, 1, 1));
-    DeleteDC(copy);
-    DeleteObject(bits);
-    ReleaseDC(nullptr, screen);
+    for (int y = 1; y < marker.height - 1; ++y)
+        for (int x = 1; x < marker.width - 1; ++x) ++seen[marker.at(x, y)];
+    seen.erase(marker.at(1, 1));
     const auto most = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; });
     return most == seen.end() ? "none" : colourText(most->first);
 }
@@ -186,35 +206,23 @@ void putZoom(HWND zoom) {
 // box's own background and compared pixel by pixel with the screen.
 std::string iconShown(HWND iconControl) {
     const RECT r = clientOnScreen(iconControl);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC shot = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
-    const HBITMAP shotBits = CreateCompatibleBitmap(screen, width, height);
-    const HBITMAP drawnBits = CreateCompatibleBitmap(screen, width, height);
-    SelectObject(shot, shotBits);
-    SelectObject(drawn, drawnBits);
-    BitBlt(shot, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    const COLORREF background = GetPixel(shot, 0, 0);
+    const ScreenCopy shot(r), drawn(r);
+    const COLORREF background = shot.at(0, 0);
     const std::pair<LPCWSTR, const char*> icons[] = {
         {IDI_HAND, "critical"}, {IDI_QUESTION, "question"}, {IDI_EXCLAMATION, "exclamation"}, {IDI_ASTERISK, "information"}};
     std::string best = "none";
-    int bestSame = width * height * 9 / 10;
+    int bestSame = shot.width * shot.height * 9 / 10;
     for (const auto& [icon, name] : icons) {
         const HBRUSH fill = CreateSolidBrush(background);
-        const RECT all{0, 0, width, height};
-        FillRect(drawn, &all, fill);
+        const RECT all{0, 0, drawn.width, drawn.height};
+        FillRect(drawn.dc, &all, fill);
         DeleteObject(fill);
-        DrawIconEx(drawn, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+        DrawIconEx(drawn.dc, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
         int same = 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) same += GetPixel(shot, x, y) == GetPixel(drawn, x, y);
+        for (int y = 0; y < shot.height; ++y)
+            for (int x = 0; x < shot.width; ++x) same += shot.at(x, y) == drawn.at(x, y);
         if (same > bestSame) bestSame = same, best = name;
     }
-    DeleteDC(shot);
-    DeleteDC(drawn);
-    DeleteObject(shotBits);
-    DeleteObject(drawnBits);
-    ReleaseDC(nullptr, screen);
     return best;
 }
 
