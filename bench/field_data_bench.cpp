@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/archive.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/exchange_file.h"
 #include "fielddata/field_text.h"
@@ -58,8 +59,9 @@ void BM_SlotReadAndWrite(benchmark::State& state) {
     const auto offset = fielddata::FieldOffset(std::min<std::uintmax_t>(length - 4096, 0x7FFFF000));
     const std::string block = fielddata::buildFieldText(sampleTexts());
     for (auto _ : state) {
-        if (!fielddata::writeFieldSlot({archive, offset, {}, ""}, block)) state.SkipWithError("write failed");
-        auto slot = fielddata::readFieldSlot(archive, offset);
+        auto opened = fielddata::Archive::open(archive, benchFolder() / "data");
+        if (!opened || !opened.value().save({offset, block, "Bench"})) state.SkipWithError("write failed");
+        auto slot = opened.value().readSlot(offset);
         if (!slot) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(slot);
     }

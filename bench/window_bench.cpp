@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
 #include "tests/support/scripted_platform.h"

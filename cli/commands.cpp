@@ -1,80 +1,131 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <map>
 #include <ostream>
 #include <vector>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/archive.h"
+#include "fielddata/archive_names.h"
 #include "fielddata/backups.h"
 #include "fielddata/catalogue.h"
-#include "fielddata/codepage.h"
 #include "fielddata/exchange_file.h"
 #include "fielddata/field_scan.h"
-#include "fielddata/save_journal.h"
+#include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace ringwright::cli {
 namespace {
 
 namespace fd = fielddata;
 
-struct Record {
-    std::string name;  // UTF-8
-    fd::FieldOffset offset;
-};
-
-// Every record of the catalogue, or nothing after a message.
-std::optional<std::vector<Record>> readRecords(const Context& context) {
-    if (!fd::isPlainFile(context.catalogue)) {
-        context.err << "Unable to find Field.txt\n";
+// Every record of the catalogue, or nothing after a message: a catalogue
+// that cannot be read whole, or that lists no field, is a failure.
+std::optional<std::vector<fd::NamedSlot>> readRecords(const Context& context) {
+    const auto facts = fd::systemFileSystem().facts(context.catalogue);
+    if (facts && facts.value().kind == fd::FileKind::Folder) {
+        context.err << fd::quotedPath(context.catalogue) << " is a folder, not a catalogue of fields.\n";
         return std::nullopt;
     }
-    const auto content = fd::readCatalogueFile(context.catalogue);
-    if (!content) {
-        context.err << content.reason() << "\n";
+    const auto catalogue = fd::readCatalogue(fd::systemFileSystem(), context.catalogue);
+    const auto records = catalogue ? catalogue.value().namedSlots() : fd::Outcome<std::vector<fd::NamedSlot>>(fd::Failure{catalogue.reason()});
+    if (!records) {
+        context.err << records.reason() << "\n";
         return std::nullopt;
     }
-    const auto listing = fd::listCatalogueNames(content.value());
-    if (listing.problem) context.err << *listing.problem << "\n";
-    std::vector<Record> records;
-    for (int index = 0; index < int(listing.names.size()); ++index) {
-        const auto offset = fd::lookUpFieldOffset(content.value(), index);
-        if (!offset) {
-            context.err << offset.reason() << "\n";
-            return std::nullopt;
-        }
-        records.push_back({fd::utf8FromCp1252(listing.names[std::size_t(index)]), *offset.value()});
+    if (records.value().empty()) {
+        context.err << fd::quotedPath(context.catalogue) << " lists no fields.\n";
+        return std::nullopt;
     }
-    return records;
+    return records.value();
 }
 
-std::optional<Record> recordNamed(const Context& context, const std::string& name) {
-    const auto records = readRecords(context);
-    if (!records) return std::nullopt;
-    for (const Record& record : *records)
+std::optional<fd::NamedSlot> recordNamed(const std::vector<fd::NamedSlot>& records, const Context& context,
+                                         const std::string& name) {
+    for (const fd::NamedSlot& record : records)
         if (record.name == name) return record;
-    context.err << "Field.txt lists no field named \"" << name << "\".\n";
+    context.err << "Field.txt lists no field named " << fd::quotedForMessage(name) << ".\n";
     return std::nullopt;
 }
 
+std::optional<fd::Archive> openArchive(const Context& context, const std::filesystem::path& path) {
+    auto archive = fd::Archive::open(path, context.dataFolder);
+    if (!archive) {
+        context.err << archive.reason() << "\n";
+        return std::nullopt;
+    }
+    return std::move(archive.value());
+}
+
 // A journal that an editor or this tool left puts its slot back first.
-bool recoverFirst(const Context& context, const std::filesystem::path& archive) {
-    const auto recovery = fd::recoverUnfinishedSave(archive, context.dataFolder);
-    if (recovery.rolledBack) context.err << fd::describeRollback(archive, *recovery.rolledBack) << "\n";
+bool recoverFirst(const Context& context, fd::Archive& archive) {
+    const auto recovery = archive.recover();
+    if (recovery.setAside) context.err << *recovery.setAside << "\n";
+    if (recovery.rolledBack) context.err << archive.describeRollback(*recovery.rolledBack) << "\n";
     if (recovery.problem) context.err << *recovery.problem << "\n";
     return !recovery.problem;
+}
+
+// The archive, recovered, and the record named, or nothing after a message.
+struct NamedField {
+    fd::Archive archive;
+    fd::NamedSlot record;
+    std::vector<fd::NamedSlot> records;
+};
+std::optional<NamedField> namedField(const Context& context, const std::filesystem::path& path, const std::string& name) {
+    auto records = readRecords(context);
+    const auto record = records ? recordNamed(*records, context, name) : std::nullopt;
+    auto archive = record ? openArchive(context, path) : std::nullopt;
+    if (!archive || !recoverFirst(context, *archive)) return std::nullopt;
+    return NamedField{std::move(*archive), *record, std::move(*records)};
 }
 
 // Field.txt's records cannot name a slot beyond a signed 32-bit offset.
 constexpr std::uint64_t kLastNameableOffset = 2147483647;
 
-std::string fileNameFor(const std::string& listName) {
-    return fd::withExchangeExtension(listName.empty() ? "Field" : fd::withSafeCharacters(listName));
+// Case aside, as Windows compares names.
+std::string caseBlind(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return name;
 }
 
-bool saveSlot(const Context& context, const std::filesystem::path& archive, const Record& record,
-              std::string_view block) {
-    const auto saved = fd::writeFieldSlot({archive, record.offset, context.dataFolder, record.name}, block);
+// The list name as a file name; one that is blank, or all dots, is "Field".
+std::string plainFileName(const std::string& listName) {
+    std::string name = fd::shortenedName(fd::withSafeCharacters(listName), 200);
+    // Windows drops trailing dots and blanks from a name.
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+    return fd::withExchangeExtension(name.empty() ? "Field" : name);
+}
+
+// One exchange file name per record: its list name, or, where that is taken
+// by a record before it, the name with its offset as the originals have it.
+std::optional<std::vector<std::string>> fileNamesFor(const std::vector<fd::NamedSlot>& records, const Context& context) {
+    std::vector<std::string> names;
+    std::map<std::string, std::size_t> taken;
+    for (const fd::NamedSlot& record : records) {
+        std::string name = plainFileName(record.name);
+        if (taken.count(caseBlind(name))) name = fd::backupFileName(record.name, record.offset);
+        if (const auto before = taken.find(caseBlind(name)); before != taken.end()) {
+            context.err << "The fields " << fd::quotedForMessage(records[before->second].name) << " and "
+                        << fd::quotedForMessage(record.name) << " would both be written to " << fd::quotedForMessage(name)
+                        << ", so nothing was exported.\n";
+            return std::nullopt;
+        }
+        taken[caseBlind(name)] = names.size();
+        names.push_back(name);
+    }
+    return names;
+}
+
+bool saveSlot(const Context& context, const NamedField& field, std::string_view block, bool evenWithoutField) {
+    auto archive = field.archive;
+    const auto saved = archive.save({field.record.offset, block, field.record.name, field.records, evenWithoutField});
     if (!saved) {
         context.err << saved.reason() << "\n";
+        return false;
+    }
+    if (saved.value() == fd::SaveOutcome::SlotHoldsNoField) {
+        context.err << archive.describeForeignSlot(field.record.offset) << " With --force the field is written there anyway.\n";
         return false;
     }
     context.err << "saved\n";
@@ -83,18 +134,18 @@ bool saveSlot(const Context& context, const std::filesystem::path& archive, cons
 
 }  // namespace
 
-int scan(const Context& context, const std::filesystem::path& archive, bool write) {
-    if (!fd::isPlainFile(archive)) {
-        context.err << "The GOB file " << fd::quotedPath(archive) << " does not exist.\n";
-        return 1;
-    }
-    const auto found = fd::scanArchive(fd::systemFileSystem(), archive);
+int scan(const Context& context, const std::filesystem::path& path, bool write) {
+    if (!openArchive(context, path)) return 1;
+    const auto found = fd::scanArchive(fd::systemFileSystem(), path);
     if (!found) {
         context.err << found.reason() << "\n";
         return 1;
     }
+    for (const auto& [position, before] : found.value().overlapping)
+        context.err << "The field at byte " << position + 1 << " begins inside the slot of the field at byte "
+                    << before + 1 << ", so saving either would write over the other; it is left out.\n";
     std::vector<fd::FieldOffset> offsets;
-    for (const std::uint64_t position : found.value()) {
+    for (const std::uint64_t position : found.value().fields) {
         if (position + 1 > kLastNameableOffset) {
             context.err << "The field at byte " << position + 1 << " lies beyond what Field.txt can name, "
                         << kLastNameableOffset << ", and is left out.\n";
@@ -107,28 +158,28 @@ int scan(const Context& context, const std::filesystem::path& archive, bool writ
         context.out << catalogue;
         return 0;
     }
-    std::error_code error;
-    if (std::filesystem::exists(context.catalogue, error)) {
+    auto& files = fd::systemFileSystem();
+    const auto facts = files.facts(context.catalogue);
+    if (facts && facts.value().kind != fd::FileKind::Missing) {
         if (!context.force) {
             context.err << fd::quotedPath(context.catalogue)
                         << " exists already; with --force it is replaced and kept beside as a backup.\n";
             return 1;
         }
         auto kept = context.catalogue;
-        for (int n = 1; std::filesystem::exists(kept, error); ++n) {
+        for (int n = 1; files.facts(kept) && files.facts(kept).value().kind != fd::FileKind::Missing; ++n) {
             kept = context.catalogue;
             kept += "." + std::to_string(n) + ".bak";
         }
-        const auto bytes = fd::readCatalogueFile(context.catalogue);
-        const auto copied = bytes ? fd::replaceDurably(fd::systemFileSystem(), kept, bytes.value())
-                                  : fd::Status(fd::Failure{bytes.reason()});
+        const auto bytes = fd::readFileStart(files, context.catalogue, std::size_t(64) << 20);
+        const auto copied = bytes ? fd::replaceDurably(files, kept, bytes.value()) : fd::Status(fd::Failure{bytes.reason()});
         if (!copied) {
             context.err << copied.reason() << "\n";
             return 1;
         }
         context.err << "The old Field.txt is kept as " << fd::quotedPath(kept) << ".\n";
     }
-    const auto written = fd::replaceDurably(fd::systemFileSystem(), context.catalogue, catalogue);
+    const auto written = fd::replaceDurably(files, context.catalogue, catalogue);
     if (!written) {
         context.err << written.reason() << "\n";
         return 1;
@@ -137,54 +188,56 @@ int scan(const Context& context, const std::filesystem::path& archive, bool writ
     return 0;
 }
 
-int check(const Context& context, const std::filesystem::path& archive) {
+int check(const Context& context, const std::filesystem::path& path) {
     const auto records = readRecords(context);
-    if (!records) return 1;
+    auto archive = records ? openArchive(context, path) : std::nullopt;
+    if (!archive) return 1;
     int status = 0;
-    for (const Record& record : *records) {
-        context.out << "\"" << record.name << "\" at " << record.offset << ": ";
-        const auto slot = fd::readFieldSlot(archive, record.offset);
-        const auto why = slot ? fd::whyNoField(slot.value()) : std::optional<std::string>(slot.reason());
-        context.out << (why ? "no field. " + *why : std::string("a field.")) << "\n";
-        if (why) status = 1;
+    for (const fd::NamedSlot& record : *records) {
+        context.out << fd::quotedForMessage(record.name) << " at " << record.offset << ": ";
+        // What export would say of the slot.
+        const auto slot = archive->readSlot(record.offset);
+        const auto field = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
+        context.out << (field ? std::string("a field.") : "no field. " + field.reason()) << "\n";
+        if (!field) status = 1;
     }
     return status;
 }
 
-int exportFields(const Context& context, const std::filesystem::path& archive, const std::string& name,
+int exportFields(const Context& context, const std::filesystem::path& path, const std::string& name,
                  const std::filesystem::path& folder) {
-    std::vector<Record> records;
-    if (name.empty()) {
-        const auto all = readRecords(context);
-        if (!all) return 1;
-        records = *all;
-    } else if (const auto one = recordNamed(context, name)) {
-        records.push_back(*one);
-    } else {
-        return 1;
+    auto records = readRecords(context);
+    if (!records) return 1;
+    if (!name.empty()) {
+        const auto one = recordNamed(*records, context, name);
+        if (!one) return 1;
+        records = std::vector<fd::NamedSlot>{*one};
     }
-    if (!recoverFirst(context, archive)) return 1;
+    const auto names = fileNamesFor(*records, context);
+    auto archive = names ? openArchive(context, path) : std::nullopt;
+    if (!archive || !recoverFirst(context, *archive)) return 1;
     int status = 0;
-    for (const Record& record : records) {
-        const auto slot = fd::readFieldSlot(archive, record.offset);
+    for (std::size_t k = 0; k < records->size(); ++k) {
+        const fd::NamedSlot& record = (*records)[k];
+        const auto slot = archive->readSlot(record.offset);
         const auto texts = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
-        const auto file = folder / fd::pathFromUtf8(fileNameFor(record.name));
+        const auto file = folder / fd::pathFromUtf8((*names)[k]);
         const auto written = texts ? fd::writeExchangeFile(file, fd::buildFieldText(texts.value()))
                                    : fd::Status(fd::Failure{texts.reason()});
         if (written) {
             context.err << "Exported to " << fd::displayPath(file) << "\n";
         } else {
-            context.err << "\"" << record.name << "\" at " << record.offset << ": " << written.reason() << "\n";
+            context.err << fd::quotedForMessage(record.name) << " at " << record.offset << ": " << written.reason() << "\n";
             status = 1;
         }
     }
     return status;
 }
 
-int importField(const Context& context, const std::filesystem::path& archive, const std::string& name,
+int importField(const Context& context, const std::filesystem::path& path, const std::string& name,
                 const std::filesystem::path& file) {
-    const auto record = recordNamed(context, name);
-    if (!record || !recoverFirst(context, archive)) return 1;
+    const auto field = namedField(context, path, name);
+    if (!field) return 1;
     const auto text = fd::readExchangeFile(file);
     const auto texts = text ? fd::readWholeField(text.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{text.reason()});
     if (!texts) {
@@ -196,35 +249,24 @@ int importField(const Context& context, const std::filesystem::path& archive, co
         context.err << "File Size too long\n";
         return 1;
     }
-    const auto slot = fd::readFieldSlot(archive, record->offset);
-    if (!slot) {
-        context.err << slot.reason() << "\n";
-        return 1;
-    }
-    if (!slot.value().starts_with("BEGIN") && !context.force) {
-        context.err << "The slot at byte " << record->offset << " of " << fd::quotedPath(archive)
-                    << " holds no field, so Field.txt may not fit this GOB file. With --force the field is written "
-                       "there anyway.\n";
-        return 1;
-    }
-    return saveSlot(context, archive, *record, block) ? 0 : 1;
+    return saveSlot(context, *field, block, context.force) ? 0 : 1;
 }
 
-int restore(const Context& context, const std::filesystem::path& archive, const std::string& name) {
-    const auto record = recordNamed(context, name);
-    if (!record || !recoverFirst(context, archive)) return 1;
-    const auto folder = fd::backupFolderFor(context.dataFolder, archive);
-    const std::string suffix = " at " + std::to_string(record->offset) + ".opt";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!fd::displayPath(entry.path().filename()).ends_with(suffix)) continue;
-        const auto original = fd::readExchangeFile(entry.path());
-        if (!original || std::filesystem::file_size(entry.path(), error) != fd::kWritableLength) break;
-        return saveSlot(context, archive, *record, original.value()) ? 0 : 1;
+int restore(const Context& context, const std::filesystem::path& path, const std::string& name) {
+    auto field = namedField(context, path, name);
+    if (!field) return 1;
+    const auto original = field->archive.keptOriginal(field->record.offset);
+    if (!original) {
+        context.err << original.reason() << "\n";
+        return 1;
     }
-    context.err << "No original of the field at byte " << record->offset << " of " << fd::quotedPath(archive)
-                << " is kept in " << fd::quotedPath(folder) << ".\n";
-    return 1;
+    if (!original.value()) {
+        context.err << "No original of the field at byte " << field->record.offset << " of "
+                    << fd::quotedPath(path) << " is kept in " << fd::quotedPath(field->archive.backupsFolder()) << ".\n";
+        return 1;
+    }
+    // What the slot held before our first save, field or not.
+    return saveSlot(context, *field, *original.value(), true) ? 0 : 1;
 }
 
 }  // namespace ringwright::cli

@@ -4,7 +4,7 @@
 
 #include "editor/file_dialog_records.h"
 #include "editor/frm_main.h"
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/exchange_file.h"
 

@@ -23,9 +23,11 @@ std::filesystem::path frmMain::cataloguePath() const { return catalogueFolder_ /
 
 bool frmMain::Form_Load() {
     const auto second = platform_.secondCatalogueFolder();
-    if (!fielddata::isPlainFile(cataloguePath()) && !second.empty() && fielddata::isPlainFile(second / "Field.txt"))
+    auto& files = fielddata::systemFileSystem();
+    if (!fielddata::isPlainFile(files, cataloguePath()) && !second.empty() &&
+        fielddata::isPlainFile(files, second / "Field.txt"))
         catalogueFolder_ = second;
-    if (!fielddata::isPlainFile(cataloguePath())) {
+    if (!fielddata::isPlainFile(files, cataloguePath())) {
         say("Unable to find Field.txt", style::kCritical, "Error");
         view_.endProgram(1);
         return false;
@@ -35,15 +37,17 @@ bool frmMain::Form_Load() {
         view_.endProgram(1);
         return false;
     }
-    const fielddata::CatalogueListing listing = fielddata::listCatalogueNames(*catalogue);
-    for (const std::string& name : listing.names) view_.addListEntry(kCboFieldList, fielddata::utf8FromCp1252(name));
-    if (listing.problem) say(*listing.problem, style::kExclamation);
+    for (const std::string& name : catalogue->names()) view_.addListEntry(kCboFieldList, name);
+    if (catalogue->problem()) say(*catalogue->problem(), style::kExclamation);
 
     const auto portable = portableArchivePath(catalogueFolder_);
     view_.setText(kTxtGOBFile, portable ? *portable : platform_.readSetting("Longstopper", "Tunebench", "GOB", ""));
     const bool pathKnown = !view_.text(kTxtGOBFile).empty();
     // Once per start: the first field's load below does not look again.
-    const bool archiveUsable = pathKnown && slotReadable(recoverUnfinishedSave());
+    // An archive that cannot be opened is named by the first field's load.
+    auto archive = pathKnown ? fielddata::Archive::open(archivePath(), platform_.userDataFolder())
+                             : fielddata::Outcome<fielddata::Archive>(fielddata::Failure{});
+    const bool archiveUsable = pathKnown && (!archive || slotReadable(recoverUnfinishedSave(archive.value())));
 
     // The lists are filled before the first field selects its animations.
     for (int i = 0; i < fielddata::kFielderCount; ++i)
@@ -54,7 +58,7 @@ bool frmMain::Form_Load() {
         if (view_.listCount(kCboFieldList) > 0) {
             view_.setListIndex(kCboFieldList, 0);
             loaded = archiveUsable && loadSelectedField(false);
-        } else if (!listing.problem) {
+        } else if (!catalogue->problem()) {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }
     }

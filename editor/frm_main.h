@@ -16,8 +16,8 @@
 #include "editor/marker_drag.h"
 #include "editor/platform.h"
 #include "editor/views.h"
+#include "fielddata/archive.h"
 #include "fielddata/catalogue.h"
-#include "fielddata/save_journal.h"
 
 namespace ringwright {
 
@@ -94,15 +94,16 @@ private:
     int say(const std::string& text, int style, const std::string& caption = std::string(form::kMainTitle));
     std::filesystem::path archivePath() const;
     std::filesystem::path cataloguePath() const;
-    std::optional<std::string> readCatalogue();
-    bool LookUpFieldOffset();
-    std::optional<std::string> ReadFieldSlot();
-    bool WriteFieldSlot(std::string_view block);
-    fielddata::Recovery recoverUnfinishedSave();
+    std::optional<fielddata::Catalogue> readCatalogue();
+    bool LookUpFieldOffset(const fielddata::Catalogue& catalogue);
+    std::optional<fielddata::Archive> openArchive();
+    std::optional<std::string> ReadFieldSlot(fielddata::Archive& archive);
+    // True once "saved" may be said.
+    bool WriteFieldSlot(fielddata::Archive& archive, const fielddata::Catalogue& catalogue, std::string_view block);
+    fielddata::Recovery recoverUnfinishedSave(fielddata::Archive& archive);
     static bool slotReadable(const fielddata::Recovery& recovery);
     // True when the field was read whole and its history started.
     bool loadSelectedField(bool recoverFirst);
-    bool confirmSlotHoldsAField();
     // False when the reader stopped with a failure message.
     bool ParseFieldText(std::string_view text);
     std::optional<std::string> BuildFieldText();

@@ -3,12 +3,11 @@
 // and go out through fielddata; here they become control texts and back.
 #include "editor/file_dialog_records.h"
 #include "editor/frm_main.h"
-#include "fielddata/archive_slot.h"
-#include "fielddata/catalogue.h"
 #include "fielddata/codepage.h"
 #include "fielddata/exchange_file.h"
 #include "fielddata/field_text.h"
-#include "fielddata/save_journal.h"
+#include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace ringwright {
 
@@ -19,21 +18,19 @@ std::string frmMain::selectedListName() const {
     return selected < 0 ? std::string() : view_.listEntry(kCboFieldList, selected);
 }
 
-std::optional<std::string> frmMain::readCatalogue() {
-    auto content = fielddata::readCatalogueFile(cataloguePath());
-    if (!content) {
-        say(content.reason(), style::kCritical);
+std::optional<fielddata::Catalogue> frmMain::readCatalogue() {
+    auto catalogue = fielddata::readCatalogue(fielddata::systemFileSystem(), cataloguePath());
+    if (!catalogue) {
+        say(catalogue.reason(), style::kCritical);
         return std::nullopt;
     }
-    return std::move(content.value());
+    return std::move(catalogue.value());
 }
 
 // Sets CurrentFieldOffset from the selected entry; a catalogue without a
 // matching record leaves it as it was. False when the catalogue failed.
-bool frmMain::LookUpFieldOffset() {
-    const auto catalogue = readCatalogue();
-    if (!catalogue) return false;
-    const auto found = fielddata::lookUpFieldOffset(*catalogue, view_.listIndex(kCboFieldList));
+bool frmMain::LookUpFieldOffset(const fielddata::Catalogue& catalogue) {
+    const auto found = catalogue.lookUp(view_.listIndex(kCboFieldList));
     if (!found) {
         say(found.reason(), style::kCritical);
         return false;
@@ -42,8 +39,17 @@ bool frmMain::LookUpFieldOffset() {
     return true;
 }
 
-std::optional<std::string> frmMain::ReadFieldSlot() {
-    auto slot = fielddata::readFieldSlot(archivePath(), CurrentFieldOffset);
+std::optional<fielddata::Archive> frmMain::openArchive() {
+    auto archive = fielddata::Archive::open(archivePath(), platform_.userDataFolder());
+    if (!archive) {
+        say(archive.reason(), style::kCritical);
+        return std::nullopt;
+    }
+    return std::move(archive.value());
+}
+
+std::optional<std::string> frmMain::ReadFieldSlot(fielddata::Archive& archive) {
+    auto slot = archive.readSlot(CurrentFieldOffset);
     if (!slot) {
         say(slot.reason(), style::kCritical);
         return std::nullopt;
@@ -51,19 +57,31 @@ std::optional<std::string> frmMain::ReadFieldSlot() {
     return std::move(slot.value());
 }
 
-bool frmMain::WriteFieldSlot(std::string_view block) {
-    const fielddata::SlotSave save{archivePath(), CurrentFieldOffset, platform_.userDataFolder(), selectedListName()};
-    const auto written = fielddata::writeFieldSlot(save, block);
+// A slot that does not begin as every field does is most likely not a field
+// at all: the catalogue belongs to another archive. Writing there would
+// damage the game's archive, so it takes a second yes.
+bool frmMain::WriteFieldSlot(fielddata::Archive& archive, const fielddata::Catalogue& catalogue,
+                             std::string_view block) {
+    fielddata::SlotSave save{CurrentFieldOffset, block, selectedListName(), catalogue.readableSlots()};
+    auto written = archive.save(save);
+    if (written && written.value() == fielddata::SaveOutcome::SlotHoldsNoField) {
+        if (say(archive.describeForeignSlot(CurrentFieldOffset) + " Write the field there anyway?",
+                style::kYesNo | style::kExclamation | style::kDefaultButton2) != answer::kYes)
+            return false;
+        save.evenWithoutField = true;
+        written = archive.save(save);
+    }
     if (!written) say(written.reason(), style::kCritical);
-    return written.ok();
+    return written && written.value() == fielddata::SaveOutcome::Saved;
 }
 
 // A journal left by a save that never committed puts the slot back first,
 // so nothing is read from or written over a half-written slot.
-fielddata::Recovery frmMain::recoverUnfinishedSave() {
-    const auto recovery = fielddata::recoverUnfinishedSave(archivePath(), platform_.userDataFolder());
+fielddata::Recovery frmMain::recoverUnfinishedSave(fielddata::Archive& archive) {
+    const auto recovery = archive.recover();
+    if (recovery.setAside) say(*recovery.setAside, style::kExclamation);
     if (recovery.rolledBack) {
-        std::string text = fielddata::describeRollback(archivePath(), *recovery.rolledBack);
+        std::string text = archive.describeRollback(*recovery.rolledBack);
         if (recovery.problem) text += " " + *recovery.problem;
         say(text, recovery.problem ? style::kExclamation : style::kInformation);
     } else if (recovery.problem) {
@@ -74,22 +92,6 @@ fielddata::Recovery frmMain::recoverUnfinishedSave() {
 
 // A slot put back can be read even while its journal stays; only saving waits.
 bool frmMain::slotReadable(const fielddata::Recovery& recovery) { return recovery.rolledBack || !recovery.problem; }
-
-// A slot that does not begin as every field does is most likely not a field
-// at all: the catalogue belongs to another archive. Writing there would
-// damage the game's archive, so it takes a second yes.
-bool frmMain::confirmSlotHoldsAField() {
-    const auto slot = fielddata::readFieldSlot(archivePath(), CurrentFieldOffset);
-    if (!slot) {
-        say(slot.reason(), style::kCritical);
-        return false;
-    }
-    if (slot.value().starts_with("BEGIN")) return true;
-    return say("The slot at byte " + std::to_string(CurrentFieldOffset) + " of " +
-                   fielddata::quotedPath(archivePath()) +
-                   " holds no field, so Field.txt may not fit this GOB file. Write the field there anyway?",
-               style::kYesNo | style::kExclamation | style::kDefaultButton2) == answer::kYes;
-}
 
 // Fills the boxes in the order the reader found them, so what was filled
 // before a failure stays; the markers follow only a complete read.
@@ -163,11 +165,13 @@ bool frmMain::loadSelectedField(bool recoverFirst) {
         cmdGOBFile_Click();
         return false;
     }
-    if (!LookUpFieldOffset()) return false;
-    if (recoverFirst && !slotReadable(recoverUnfinishedSave())) return false;
+    const auto catalogue = readCatalogue();
+    if (!catalogue || !LookUpFieldOffset(*catalogue)) return false;
+    auto archive = openArchive();
+    if (!archive || (recoverFirst && !slotReadable(recoverUnfinishedSave(*archive)))) return false;
     // Another field, another history; what a failed read left in the boxes
     // is one change that Undo takes back.
-    const auto slot = ReadFieldSlot();
+    const auto slot = ReadFieldSlot(*archive);
     if (!slot || !ParseFieldText(*slot)) return false;
     startHistory();
     return true;
@@ -175,15 +179,17 @@ bool frmMain::loadSelectedField(bool recoverFirst) {
 
 void frmMain::cmdSave_Click() {
     if (say("Are you sure to save this field", style::kQuestion | style::kYesNo) != answer::kYes) return;
-    if (!LookUpFieldOffset()) return;
+    const auto catalogue = readCatalogue();
+    if (!catalogue || !LookUpFieldOffset(*catalogue)) return;
     const auto block = BuildFieldText();
     if (!block) return;
     if (block->size() > fielddata::kWritableLength) {
         say("File Size too long", style::kCritical);
         return;
     }
-    if (recoverUnfinishedSave().problem || !confirmSlotHoldsAField()) return;
-    if (WriteFieldSlot(*block)) say("saved", style::kInformation);
+    auto archive = openArchive();
+    if (!archive || recoverUnfinishedSave(*archive).problem) return;
+    if (WriteFieldSlot(*archive, *catalogue, *block)) say("saved", style::kInformation);
 }
 
 void frmMain::cmdExport_Click() {
@@ -215,7 +221,7 @@ void frmMain::importFile(const std::string& path, bool onlyAField) {
         return;
     }
     // Every field begins so; a picture dropped by mistake does not.
-    if (onlyAField && !text.value().starts_with("BEGIN")) {
+    if (onlyAField && !fielddata::beginsAsAField(text.value())) {
         say(fielddata::quotedPath(file) + " is not a field file, so nothing was imported.", style::kCritical);
         return;
     }

@@ -1,10 +1,8 @@
 #include "fielddata/backups.h"
 
-#include <optional>
-#include <system_error>
-
 #include "fielddata/archive_names.h"
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace fielddata {
 namespace {
@@ -26,7 +24,12 @@ std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder,
 
 std::string withSafeCharacters(std::string_view name) {
     std::string safe;
-    for (char c : name) safe += unsafeInFileName(static_cast<unsigned char>(c)) ? '_' : c;
+    for (std::size_t k = 0; k < name.size(); ++k) {
+        const auto c = static_cast<unsigned char>(name[k]);
+        const auto next = k + 1 < name.size() ? static_cast<unsigned char>(name[k + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) safe += '_', ++k;  // a C1 control, U+0080 to U+009F
+        else safe += unsafeInFileName(c) ? '_' : char(c);
+    }
     return safe;
 }
 
@@ -38,19 +41,46 @@ std::string backupFileName(std::string_view listName, FieldOffset offset) {
     return name + suffixFor(offset);
 }
 
-Status keepOriginalField(FileSystem& fs, const std::filesystem::path& dataFolder,
-                         const std::filesystem::path& archive, std::string_view listName, FieldOffset offset,
-                         std::string_view slotBytes) {
-    const auto folder = backupFolderFor(dataFolder, archive);
-    if (auto made = makeFoldersDurably(fs, folder); !made) return made;
+namespace {
+
+// The backup of this slot, under whatever list name it was kept.
+Outcome<std::optional<std::filesystem::path>> backupOf(FileSystem& fs, const std::filesystem::path& folder,
+                                                       FieldOffset offset) {
+    const auto facts = fs.facts(folder);
+    if (!facts) return Failure{facts.reason()};
+    if (facts.value().kind == FileKind::Missing) return std::optional<std::filesystem::path>{};
+    const auto entries = fs.listFolder(folder);
+    if (!entries) return Failure{entries.reason()};
     const std::string suffix = suffixFor(offset);
-    std::error_code error;
-    std::optional<std::filesystem::path> existing;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (displayPath(entry.path().filename()).ends_with(suffix)) existing = entry.path();
-    if (error) return Failure{"Cannot look into the folder " + quotedPath(folder) + ": " + error.message() + "."};
-    if (existing && std::filesystem::file_size(*existing, error) == kWritableLength && !error) return success();
-    return replaceDurably(fs, existing.value_or(folder / pathFromUtf8(backupFileName(listName, offset))),
+    for (const auto& entry : entries.value())
+        if (displayPath(entry.filename()).ends_with(suffix)) return std::optional<std::filesystem::path>{entry};
+    return std::optional<std::filesystem::path>{};
+}
+
+}  // namespace
+
+Outcome<std::optional<std::string>> findOriginalField(FileSystem& fs, const std::filesystem::path& folder,
+                                                      FieldOffset offset) {
+    const auto found = backupOf(fs, folder, offset);
+    if (!found) return Failure{found.reason()};
+    if (!found.value()) return std::optional<std::string>{};
+    auto bytes = readFileStart(fs, *found.value(), kWritableLength + 1);
+    if (!bytes) return Failure{bytes.reason()};
+    if (bytes.value().size() != kWritableLength) return std::optional<std::string>{};
+    return std::optional<std::string>{std::move(bytes.value())};
+}
+
+Status keepOriginalField(FileSystem& fs, const std::filesystem::path& folder, std::string_view listName,
+                         FieldOffset offset, std::string_view slotBytes) {
+    if (auto made = makeFoldersDurably(fs, folder); !made) return made;
+    const auto existing = backupOf(fs, folder, offset);
+    if (!existing) return Failure{existing.reason()};
+    if (existing.value()) {
+        const auto whole = findOriginalField(fs, folder, offset);
+        if (!whole) return Failure{whole.reason()};
+        if (whole.value()) return success();
+    }
+    return replaceDurably(fs, existing.value().value_or(folder / pathFromUtf8(backupFileName(listName, offset))),
                           slotBytes.substr(0, kWritableLength));
 }
 

@@ -1,25 +1,21 @@
 #include "fielddata/catalogue.h"
 
-#include <cerrno>
 #include <charconv>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
-#include "fielddata/message_text.h"
 #include "fielddata/codepage.h"
 #include "fielddata/message_text.h"
 
 namespace fielddata {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Far beyond any catalogue of the game's; a larger file is no catalogue.
+constexpr std::size_t kLongestCatalogue = std::size_t(64) << 20;
+
 struct Item {
     std::string text;
     int line;  // 1-based line where the item starts
+    bool unclosed = false;  // a quote that runs to the end of the file
 };
 
 class ItemReader {
@@ -40,7 +36,8 @@ public:
         if (content_[pos_] == '"') {
             consume();
             while (pos_ < content_.size() && content_[pos_] != '"') item.text += consume();
-            if (pos_ < content_.size()) consume();
+            item.unclosed = pos_ >= content_.size();
+            if (!item.unclosed) consume();
             // Whatever stands between the closing quote and the separator is dropped.
             while (pos_ < content_.size() && !isSeparator(content_[pos_])) consume();
         } else {
@@ -80,89 +77,101 @@ private:
     int line_ = 1;
 };
 
-struct Record {
-    Item name;
-    Item offset;
-};
-
-Outcome<std::optional<Record>> nextRecord(ItemReader& reader) {
-    if (reader.atEndOfRecords()) return std::optional<Record>{};
-    auto name = reader.next();
-    auto offset = reader.next();
-    if (!offset)
-        return Failure{"Field.txt cannot be read: the last record (line " + std::to_string(name->line) + ", " +
-                       quotedForMessage(utf8FromCp1252(name->text)) + ") has no field offset."};
-    return std::optional<Record>{Record{std::move(*name), std::move(*offset)}};
+std::string unclosedQuote(const Item& item) {
+    return "Field.txt cannot be read: the quote that opens line " + std::to_string(item.line) + " is never closed.";
 }
 
-Outcome<FieldOffset> parseOffset(const Item& item) {
-    std::string_view text = item.text;
+}  // namespace
+
+Catalogue Catalogue::parse(std::string_view content) {
+    Catalogue catalogue;
+    const bool utf8 = content.starts_with(kByteOrderMark);
+    if (utf8) content.remove_prefix(kByteOrderMark.size());
+    // A malformed sequence in a UTF-8 file shows as U+FFFD, never as raw bytes.
+    const auto shown = [utf8](const std::string& bytes) {
+        return utf8 ? utf8FromCodePoints(decodeUtf8(bytes)) : utf8FromCp1252(bytes);
+    };
+    ItemReader reader(content);
+    while (!reader.atEndOfRecords()) {
+        auto name = reader.next();
+        auto offset = reader.next();
+        if (name->unclosed) {
+            catalogue.problem_ = unclosedQuote(*name);
+            break;
+        }
+        if (!offset) {
+            catalogue.problem_ = "Field.txt cannot be read: the last record (line " + std::to_string(name->line) +
+                                 ", " + quotedForMessage(shown(name->text)) + ") has no field offset.";
+            break;
+        }
+        if (offset->unclosed) {
+            catalogue.problem_ = unclosedQuote(*offset);
+            break;
+        }
+        catalogue.records_.push_back({shown(name->text), shown(offset->text), offset->line});
+        catalogue.names_.push_back(catalogue.records_.back().name);
+    }
+    return catalogue;
+}
+
+Outcome<FieldOffset> Catalogue::offsetOf(const Record& record) const {
+    std::string_view text = record.offset;
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     FieldOffset value = 0;
     const char* first = text.data();
     if (!text.empty() && text.front() == '+') ++first;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
-    const std::string shown = quotedForMessage(utf8FromCp1252(item.text));
+    const std::string shown = quotedForMessage(record.offset);
     if (text.empty() || error != std::errc{} || end != text.data() + text.size())
-        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(item.line) +
+        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(record.line) +
                        " is not a whole number from -2147483648 to 2147483647."};
     // Offsets count from the archive's first byte, 1.
     if (value < 1)
-        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(item.line) +
+        return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(record.line) +
                        " names no slot, as offsets count from 1."};
     return value;
 }
 
-}  // namespace
-
-CatalogueListing listCatalogueNames(std::string_view content) {
-    CatalogueListing listing;
-    ItemReader reader(content);
-    for (;;) {
-        auto record = nextRecord(reader);
-        if (!record) {
-            listing.problem = record.reason();
-            return listing;
-        }
-        if (!record.value()) return listing;
-        listing.names.push_back(std::move(record.value()->name.text));
-    }
-}
-
-Outcome<std::optional<FieldOffset>> lookUpFieldOffset(std::string_view content, int selectedIndex) {
-    ItemReader reader(content);
-    for (int counter = 0;; ++counter) {
-        auto record = nextRecord(reader);
-        if (!record) return Failure{record.reason()};
-        if (!record.value()) return std::optional<FieldOffset>{};
-        // Every record read is read whole, the offset as a number.
-        auto offset = parseOffset(record.value()->offset);
+Outcome<std::optional<FieldOffset>> Catalogue::lookUp(int selectedIndex) const {
+    for (std::size_t counter = 0; counter < records_.size(); ++counter) {
+        auto offset = offsetOf(records_[counter]);
         if (!offset) return Failure{offset.reason()};
-        if (counter == selectedIndex) return std::optional<FieldOffset>{offset.value()};
+        if (int(counter) == selectedIndex) return std::optional<FieldOffset>{offset.value()};
     }
+    if (problem_) return Failure{*problem_};
+    return std::optional<FieldOffset>{};
 }
 
-bool isPlainFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return false;
-#endif
-    return true;
+Outcome<std::vector<NamedSlot>> Catalogue::namedSlots() const {
+    std::vector<NamedSlot> slots;
+    for (const Record& record : records_) {
+        auto offset = offsetOf(record);
+        if (!offset) return Failure{offset.reason()};
+        slots.push_back({record.name, offset.value()});
+    }
+    if (problem_) return Failure{*problem_};
+    return slots;
 }
 
-Outcome<std::string> readCatalogueFile(const std::filesystem::path& path) {
-    if (!isPlainFile(path)) return Failure{"Unable to find Field.txt"};
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return Failure{describeFileError("Cannot open", path)};
-    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return Failure{describeFileError("Cannot read", path)};
-    // Some editors save a UTF-8 byte order mark; it is no part of a list name.
-    if (content.starts_with("\xEF\xBB\xBF")) content.erase(0, 3);
-    return content;
+std::vector<NamedSlot> Catalogue::readableSlots() const {
+    std::vector<NamedSlot> slots;
+    for (const Record& record : records_)
+        if (auto offset = offsetOf(record)) slots.push_back({record.name, offset.value()});
+    return slots;
+}
+
+bool isPlainFile(FileSystem& fs, const std::filesystem::path& path) {
+    const auto facts = fs.facts(path);
+    return facts && facts.value().kind == FileKind::Plain && !facts.value().hidden;
+}
+
+Outcome<Catalogue> readCatalogue(FileSystem& fs, const std::filesystem::path& path) {
+    if (!isPlainFile(fs, path)) return Failure{"Unable to find Field.txt"};
+    const auto content = readFileStart(fs, path, kLongestCatalogue + 1);
+    if (!content) return Failure{content.reason()};
+    if (content.value().size() > kLongestCatalogue)
+        return Failure{quotedPath(path) + " is larger than 64 MiB, so it is no catalogue of fields."};
+    return Catalogue::parse(content.value());
 }
 
 }  // namespace fielddata

@@ -1,10 +1,9 @@
 #include "fielddata/exchange_file.h"
 
-#include <cerrno>
-#include <fstream>
-#include <system_error>
+#include <optional>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace fielddata {
 
@@ -15,53 +14,58 @@ std::string withExchangeExtension(std::string path) {
 
 namespace {
 
-// The file a link leads to, as the player means it; a loop of links ends
-// where the system would refuse it.
-std::filesystem::path followLinks(std::filesystem::path path) {
+// As many links as the system itself follows before it calls it a loop.
+constexpr int kMostLinks = 40;
+
+// The file a link leads to, as the player means it; nullopt for a loop.
+std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
     std::error_code error;
-    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(path, error); ++hop) {
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        if (!std::filesystem::is_symlink(path, error)) return path;
         const auto link = std::filesystem::read_symlink(path, error);
-        if (error) break;
+        if (error) return path;
         path = link.is_absolute() ? link : path.parent_path() / link;
     }
-    return path;
+    return std::nullopt;
 }
 
 }  // namespace
 
 Status writeExchangeFile(const std::filesystem::path& target, std::string_view block, FileSystem& fs) {
     if (block.size() > kWritableLength) return Failure{"File Size too long"};
-    const auto file = followLinks(target);
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) return Failure{quotedPath(target) + " is a folder."};
-    // A name typed into the dialog may lead into a folder that is not there;
-    // say so of the player's file, not of the temporary one beside it.
+    const auto followed = followLinks(target);
+    if (!followed) return Failure{quotedPath(target) + " is a loop of links that leads to no file, so it was not written."};
+    const auto& file = *followed;
+    const auto facts = fs.facts(file);
+    if (!facts) return Failure{facts.reason()};
+    if (facts.value().kind == FileKind::Folder) return Failure{quotedPath(target) + " is a folder."};
+    if (facts.value().kind == FileKind::Other) return Failure{quotedPath(target) + " is not a file, so it was not written."};
+    // A name typed into the dialog may lead into a folder that is not there,
+    // or through a file; say so of the player's file, not of the temporary
+    // one beside it.
     const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-    if (!std::filesystem::exists(folder, error) && !error)
+    const auto folderFacts = fs.facts(folder);
+    if (folderFacts && folderFacts.value().kind == FileKind::Missing)
         return Failure{"The folder " + quotedPath(folder) + " does not exist, so " + quotedPath(target) + " was not written."};
+    if (folderFacts && folderFacts.value().kind != FileKind::Folder)
+        return Failure{quotedPath(folder) + " is not a folder, so " + quotedPath(target) + " was not written."};
 
-    const bool replacing = std::filesystem::exists(file, error);
+    const bool replacing = facts.value().kind == FileKind::Plain;
     if (replacing) {
         auto probe = fs.openExisting(file, true);
         if (!probe) return Failure{probe.reason() + " The file was left as it was."};
         (void)fs.close(probe.value());
     }
-
     return replaceDurably(fs, file, paddedBlock(block), replacing ? &file : nullptr);
 }
 
-Outcome<std::string> readExchangeFile(const std::filesystem::path& source) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(source, error))
-        return Failure{quotedPath(source) + " is not a file that can be read."};
-    errno = 0;
-    std::ifstream file(source, std::ios::binary);
-    if (!file) return Failure{describeFileError("Cannot open", source)};
-    std::string bytes(kWritableLength, '\0');
-    file.read(bytes.data(), std::streamsize(bytes.size()));
-    // A short file ends early; only a real read error is a failure.
-    if (file.bad() || (file.fail() && !file.eof()))
-        return Failure{describeFileError("Cannot read", source)};
+Outcome<std::string> readExchangeFile(const std::filesystem::path& source, FileSystem& fs) {
+    const auto facts = fs.facts(source);
+    if (!facts) return Failure{facts.reason()};
+    if (facts.value().kind != FileKind::Plain) return Failure{quotedPath(source) + " is not a file that can be read."};
+    auto bytes = readFileStart(fs, source, kWritableLength);
+    // A short file ends early and is NUL filled.
+    if (bytes) bytes.value().resize(kWritableLength, '\0');
     return bytes;
 }
 

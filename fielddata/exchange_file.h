@@ -18,12 +18,12 @@ std::string withExchangeExtension(std::string path);
 // failure never harms a file that was there; the result is exactly 2040
 // bytes. A symbolic link is followed and its target written. An existing
 // file keeps its permissions, and one the player may not write is refused
-// and left as it was. A block over 2040 bytes is refused with the reason
-// "File Size too long" and nothing is created.
+// and left as it was; a loop of links is refused. A block over 2040 bytes is
+// refused with the reason "File Size too long" and nothing is created.
 Status writeExchangeFile(const std::filesystem::path& target, std::string_view block,
                          FileSystem& fs = systemFileSystem());
 
 // The first 2040 bytes, NUL filled when the file is shorter.
-Outcome<std::string> readExchangeFile(const std::filesystem::path& source);
+Outcome<std::string> readExchangeFile(const std::filesystem::path& source, FileSystem& fs = systemFileSystem());
 
 }  // namespace fielddata

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <future>
 
-#include "fielddata/archive_slot.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace fielddata {
 
@@ -15,7 +15,7 @@ namespace {
 // The reader's boxes, or why they are no field: the reader stops, or a
 // fielder never comes, its block read twice in another's place.
 Outcome<FieldTexts> readNineFielders(std::string_view text) {
-    if (!text.starts_with("BEGIN")) return Failure{"It does not begin with \"BEGIN\", as every field does."};
+    if (!beginsAsAField(text)) return Failure{"It does not begin with \"BEGIN\", as every field does."};
     const FieldTextReading reading = readFieldText(text);
     if (reading.failure) return Failure{*reading.failure};
     FieldTexts texts;
@@ -55,8 +55,16 @@ Outcome<FieldTexts> readWholeField(std::string_view text) {
     return read;
 }
 
-Outcome<std::vector<std::uint64_t>> scanArchive(FileSystem& fs, const std::filesystem::path& archive,
-                                                std::size_t blockSize) {
+namespace {
+
+constexpr std::string_view kFielderMark = "Fielder_";
+// The reader takes nine distinct fielder numbers, each after a "Fielder_"
+// but for one that a missing mark takes from the text's 8th character.
+constexpr std::ptrdiff_t kFewestFielderMarks = kFielderCount - 1;
+
+}  // namespace
+
+Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& archive, std::size_t blockSize) {
     auto opened = fs.openExisting(archive, false);
     if (!opened) return Failure{opened.reason()};
     OpenFile file(fs, opened.value(), archive);
@@ -69,7 +77,8 @@ Outcome<std::vector<std::uint64_t>> scanArchive(FileSystem& fs, const std::files
     const auto readBlock = [&](std::uint64_t index) {
         return file.readInto(index * blockSize, buffers[index % 2].data() + kCarried, blockSize);
     };
-    std::vector<std::uint64_t> found;
+    ScanFindings found;
+    std::vector<std::size_t> marks;
     auto next = readBlock(0);
     std::size_t carried = 0;
     for (std::uint64_t index = 0;; ++index) {
@@ -84,8 +93,21 @@ Outcome<std::vector<std::uint64_t>> scanArchive(FileSystem& fs, const std::files
         const std::uint64_t start = index * blockSize - carried;
         // Headers whose slot may run into the next block wait for it, which carries them.
         const std::size_t settled = last ? window.size() : window.size() - std::min(window.size(), kCarried);
-        for (std::size_t at = window.find(kFieldHeader); at < settled; at = window.find(kFieldHeader, at + 1))
-            if (at + kSlotLength <= window.size() && !whyNoField(window.substr(at, kSlotLength))) found.push_back(start + at);
+        marks.clear();
+        for (std::size_t at = window.find(kFielderMark); at != window.npos; at = window.find(kFielderMark, at + 1))
+            marks.push_back(at);
+        for (std::size_t at = window.find(kFieldStart); at < settled; at = window.find(kFieldStart, at + 1)) {
+            if (at + kSlotLength > window.size()) continue;
+            const std::uint64_t position = start + at;
+            const bool inFound = !found.fields.empty() && position < found.fields.back() + kSlotLength;
+            // One field told of for each found before it is enough.
+            if (inFound && !found.overlapping.empty() && found.overlapping.back().second == found.fields.back()) continue;
+            const auto first = std::lower_bound(marks.begin(), marks.end(), at);
+            const auto last = std::lower_bound(first, marks.end(), at + kSlotLength - kFielderMark.size());
+            if (last - first < kFewestFielderMarks || whyNoField(window.substr(at, kSlotLength))) continue;
+            if (inFound) found.overlapping.emplace_back(position, found.fields.back());
+            else found.fields.push_back(position);
+        }
         if (last) return found;
         carried = window.size() - settled;
         next = reading.get();

@@ -10,13 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "fielddata/catalogue.h"
+#include "fielddata/field_offset.h"
 #include "fielddata/field_text.h"
 #include "fielddata/file_system.h"
 
 namespace fielddata {
-
-inline constexpr std::string_view kFieldHeader = "BEGIN\r\nID ";
 
 // Why a slot's text is no field, in the words the editor shows: it does not
 // begin with "BEGIN", the reader stops, or a fielder never comes (a cut
@@ -29,12 +27,20 @@ std::optional<std::string> whyNoField(std::string_view text);
 // why not.
 Outcome<FieldTexts> readWholeField(std::string_view text);
 
-// Every slot inside the archive that begins with the fixed header and reads
-// as a field: its 0-based byte position, in order. The archive is read once,
-// front to back, in blocks of `blockSize` bytes, never whole; a header or a
-// slot that a block boundary cuts is found all the same.
-Outcome<std::vector<std::uint64_t>> scanArchive(FileSystem& fs, const std::filesystem::path& archive,
-                                                std::size_t blockSize = std::size_t(8) << 20);
+struct ScanFindings {
+    std::vector<std::uint64_t> fields;  // 0-based byte positions, in order
+    // A field that begins inside the slot of one found before it, with that
+    // one's position: saving either would write over the other.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> overlapping;
+};
+
+// Every slot inside the archive that begins with "BEGIN" and reads as a
+// field, whatever its line ends. The archive is read once, front to back, in
+// blocks of `blockSize` bytes, never whole; a field that a block boundary
+// cuts is found all the same. A candidate is ruled out by a cheap count
+// first, so no archive takes much longer to scan than to read.
+Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& archive,
+                                  std::size_t blockSize = std::size_t(8) << 20);
 
 // A catalogue of the fields at these 1-based offsets: "Field at 4097",4097
 // with CR LF, one record a line.

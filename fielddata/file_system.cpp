@@ -16,6 +16,7 @@
 #include <unistd.h>
 #endif
 
+#include "fielddata/archive_names.h"
 #include "fielddata/message_text.h"
 
 namespace fielddata {
@@ -23,6 +24,23 @@ namespace {
 
 Failure failure(std::string_view what, const std::filesystem::path& path, int code) {
     return Failure{std::string(what) + " " + quotedPath(path) + ": " + std::system_category().message(code) + "."};
+}
+
+Failure notPlain(const std::filesystem::path& path) {
+    return Failure{"Cannot open " + quotedPath(path) + ": it is not a plain file."};
+}
+
+// The same on every system: the standard library asks the system for us.
+Outcome<std::vector<std::filesystem::path>> listEntries(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::vector<std::filesystem::path> entries;
+    for (std::filesystem::directory_iterator at(folder.empty() ? "." : folder, error), end; !error && at != end;
+         at.increment(error))
+        entries.push_back(at->path());
+    if (error)
+        return Failure{"Cannot look into the folder " + quotedPath(folder) + ": " +
+                       std::system_category().message(error.value()) + "."};
+    return entries;
 }
 
 #ifdef _WIN32
@@ -39,12 +57,45 @@ Failure lastError() { return Failure{std::system_category().message(int(GetLastE
 
 class WindowsFileSystem final : public FileSystem {
 public:
+    Outcome<FileFacts> facts(const std::filesystem::path& path) override {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME ||
+                code == ERROR_BAD_NETPATH)
+                return FileFacts{};
+            return failure("Cannot look at", path, int(code));
+        }
+        FileFacts facts;
+        facts.kind = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Folder
+                     : data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE  ? FileKind::Other
+                                                                      : FileKind::Plain;
+        facts.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        facts.hidden = data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        // Asking for no access at all opens even a file another program holds.
+        const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            BY_HANDLE_FILE_INFORMATION information{};
+            if (facts.kind == FileKind::Plain && GetFileType(file) != FILE_TYPE_DISK) facts.kind = FileKind::Other;
+            if (GetFileInformationByHandle(file, &information))
+                facts.identity = {information.dwVolumeSerialNumber,
+                                  (std::uint64_t(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+            CloseHandle(file);
+        }
+        return facts;
+    }
+
     Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) override {
         const DWORD access = GENERIC_READ | (forWriting ? GENERIC_WRITE : 0);
         const HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE)
             return failure(forWriting ? "Cannot open for writing" : "Cannot open", path, int(GetLastError()));
+        if (GetFileType(file) != FILE_TYPE_DISK) {
+            CloseHandle(file);
+            return notPlain(path);
+        }
         return reinterpret_cast<NativeFile>(file);
     }
 
@@ -138,6 +189,10 @@ public:
         if (!DeleteFileW(path.c_str())) return failure("Cannot remove", path, int(GetLastError()));
         return success();
     }
+
+    Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) override {
+        return listEntries(folder);
+    }
 };
 
 #else
@@ -148,9 +203,34 @@ Failure lastError() { return Failure{std::strerror(errno)}; }
 
 class PosixFileSystem final : public FileSystem {
 public:
+    Outcome<FileFacts> facts(const std::filesystem::path& path) override {
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) return FileFacts{};
+            return failure("Cannot look at", path, errno);
+        }
+        FileFacts facts;
+        facts.kind = S_ISREG(status.st_mode) ? FileKind::Plain : S_ISDIR(status.st_mode) ? FileKind::Folder : FileKind::Other;
+        facts.size = std::uint64_t(status.st_size);
+        facts.identity = {std::uint64_t(status.st_dev), std::uint64_t(status.st_ino)};
+        return facts;
+    }
+
+    Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) override {
+        return listEntries(folder);
+    }
+
+    // Opened without waiting, so a FIFO with no writer cannot hold us, and
+    // refused unless it is a plain file.
     Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) override {
-        const int file = ::open(path.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+        const int file = ::open(path.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
         if (file < 0) return failure(forWriting ? "Cannot open for writing" : "Cannot open", path, errno);
+        struct stat status {};
+        if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(file);
+            return notPlain(path);
+        }
+        ::fcntl(file, F_SETFL, ::fcntl(file, F_GETFL) & ~O_NONBLOCK);
         return NativeFile{file};
     }
 
@@ -312,6 +392,16 @@ Status OpenFile::close() {
     return closed;
 }
 
+Outcome<std::string> readFileStart(FileSystem& fs, const std::filesystem::path& path, std::size_t limit) {
+    auto opened = fs.openExisting(path, false);
+    if (!opened) return Failure{opened.reason()};
+    OpenFile file(fs, opened.value(), path);
+    auto bytes = file.readAt(0, limit);
+    if (!bytes) return bytes;
+    if (auto closed = file.close(); !closed) return Failure{closed.reason()};
+    return bytes;
+}
+
 Status createDurably(FileSystem& fs, const std::filesystem::path& path, std::string_view bytes,
                      const std::filesystem::path* accessModel, bool* taken) {
     auto created = fs.createNew(path, taken);
@@ -335,6 +425,14 @@ namespace fielddata {
 namespace {
 
 constexpr std::string_view kTemporaryEnd = ".ringwright-tmp";
+// A file name holds at most 255 bytes; the temporary one adds ".<8 hex digits>.ringwright-tmp".
+constexpr std::size_t kLongestStem = 255 - 1 - 8 - kTemporaryEnd.size() - 9;
+
+// The target's name, cut with a mark of the whole where the temporary
+// file's name would not fit, so a long name can still be written.
+std::filesystem::path temporaryStem(const std::filesystem::path& target) {
+    return pathFromUtf8(shortenedName(displayPath(target.filename()), kLongestStem));
+}
 
 std::string randomTag() {
     constexpr char kHex[] = "0123456789abcdef";
@@ -349,7 +447,7 @@ std::string randomTag() {
 bool isLeftoverOf(const std::filesystem::path& candidate, const std::filesystem::path& target) {
     using Text = std::filesystem::path::string_type;
     const Text name = candidate.filename().native();
-    const Text prefix = target.filename().native() + std::filesystem::path(".").native();
+    const Text prefix = temporaryStem(target).native() + std::filesystem::path(".").native();
     const Text end = std::filesystem::path(kTemporaryEnd).native();
     if (name.size() != prefix.size() + 8 + end.size() || !name.starts_with(prefix) || !name.ends_with(end))
         return false;
@@ -359,12 +457,10 @@ bool isLeftoverOf(const std::filesystem::path& candidate, const std::filesystem:
 }
 
 void removeLeftovers(FileSystem& fs, const std::filesystem::path& target) {
-    std::error_code error;
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    std::vector<std::filesystem::path> leftovers;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (isLeftoverOf(entry.path(), target)) leftovers.push_back(entry.path());
-    for (const auto& leftover : leftovers) (void)fs.remove(leftover);
+    const auto entries = fs.listFolder(target.parent_path());
+    if (!entries) return;
+    for (const auto& entry : entries.value())
+        if (isLeftoverOf(entry, target)) (void)fs.remove(entry);
 }
 
 }  // namespace
@@ -377,7 +473,7 @@ Status replaceDurably(FileSystem& fs, const std::filesystem::path& target, std::
         std::string suffix = ".";
         suffix += randomTag();
         suffix += kTemporaryEnd;
-        auto temporary = target;
+        auto temporary = target.parent_path() / temporaryStem(target);
         temporary += suffix;
         bool taken = false;
         const auto written = createDurably(fs, temporary, bytes, accessModel, &taken);
@@ -394,14 +490,17 @@ Status replaceDurably(FileSystem& fs, const std::filesystem::path& target, std::
 
 Status makeFoldersDurably(FileSystem& fs, const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> missing;
-    std::error_code error;
-    for (auto at = folder; !at.empty() && !std::filesystem::exists(at, error); at = at.parent_path()) {
+    for (auto at = folder; !at.empty(); at = at.parent_path()) {
+        const auto facts = fs.facts(at);
+        if (!facts) return Failure{facts.reason()};
+        if (facts.value().kind != FileKind::Missing) break;
         missing.push_back(at);
         if (at == at.parent_path()) break;
     }
     for (auto at = missing.rbegin(); at != missing.rend(); ++at) {
         auto made = fs.createFolder(*at);
-        if (!made && !std::filesystem::is_directory(*at, error)) return made;
+        const auto facts = made ? Outcome<FileFacts>(FileFacts{}) : fs.facts(*at);
+        if (!made && !(facts && facts.value().kind == FileKind::Folder)) return made;
         // Until its parent is on the disk, a power cut can take the folder
         // away with everything later put inside it.
         if (auto synced = fs.syncFolder(at->parent_path()); !synced) return synced;

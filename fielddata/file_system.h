@@ -1,12 +1,14 @@
 #pragma once
-// The few file operations a durable save needs, behind one seam so that a
-// test can make any of them fail part of the way: a write that stops at byte
-// N, a sync that fails, a rename that is refused. Every failure carries a
-// plain-English reason that names the file.
+// Every file operation of ours, queries and reads included, behind one seam
+// so that a test can make any of them fail part of the way: a write that
+// stops at byte N, a sync that fails, a rename that is refused, a folder that
+// cannot be looked into. Every failure carries a plain-English reason that
+// names the file; the system's error codes become words here and nowhere else.
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fielddata/outcome.h"
 
@@ -14,11 +16,34 @@ namespace fielddata {
 
 using NativeFile = std::intptr_t;  // a descriptor, or a Windows handle
 
+// What a name stands for. Only plain files are ever opened: a FIFO or a
+// device named as an archive would stop the editor in its first read.
+enum class FileKind { Missing, Plain, Folder, Other };
+
+// The file itself, whichever of its names reached it: a hard link, a
+// symbolic link, another drive letter or a network path all give the same.
+struct FileIdentity {
+    std::uint64_t volume = 0, file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+struct FileFacts {
+    FileKind kind = FileKind::Missing;
+    std::uint64_t size = 0;
+    FileIdentity identity;
+    bool hidden = false;  // Windows' hidden or system attribute
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // An existing file, never created nor shortened.
+    // Links followed; a name that leads nowhere is Missing, not a failure.
+    virtual Outcome<FileFacts> facts(const std::filesystem::path& path) = 0;
+    // The entries of a folder, in no particular order.
+    virtual Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) = 0;
+    // An existing plain file, never created nor shortened; anything else is
+    // refused before a read could wait on it.
     virtual Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) = 0;
     // A file that did not exist, readable by its owner alone until giveAccess;
     // fails, with `taken` set, when the name is in use.
@@ -79,6 +104,9 @@ private:
 }  // namespace fielddata
 
 namespace fielddata {
+
+// The first `limit` bytes of a plain file, or all of a shorter one.
+Outcome<std::string> readFileStart(FileSystem& fs, const std::filesystem::path& path, std::size_t limit);
 
 // Creates `path`, which must not exist yet, holding `bytes`: synced, closed
 // and its folder synced before it returns. It is private while the bytes go

@@ -1,12 +1,14 @@
 #include "fielddata/message_text.h"
 
-#include <cerrno>
-#include <cstring>
-
 namespace fielddata {
 namespace {
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::string escaped(unsigned char byte) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+}
 
 std::string visible(char c) {
     switch (c) {
@@ -18,8 +20,7 @@ std::string visible(char c) {
     }
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x20 && byte != 0x7F) return std::string(1, c);
-    constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string{'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+    return escaped(byte);
 }
 
 }  // namespace
@@ -32,7 +33,11 @@ std::string quotedForMessage(std::string_view utf8) {
             quoted += "\xE2\x80\xA6";  // the ellipsis
             break;
         }
-        quoted += visible(utf8[i]);
+        // C1 controls, U+0080 to U+009F, steer a terminal as ESC does.
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const auto following = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if (byte == 0xC2 && following >= 0x80 && following <= 0x9F) quoted += escaped(following), ++i;
+        else quoted += visible(utf8[i]);
     }
     return quoted + '"';
 }
@@ -51,12 +56,6 @@ std::string quotedPath(const std::filesystem::path& path) {
     text += displayPath(path);
     text += '"';
     return text;
-}
-
-std::string describeFileError(std::string_view what, const std::filesystem::path& path) {
-    std::string reason = std::string(what) + " " + quotedPath(path);
-    if (errno != 0) reason += ": " + std::string(std::strerror(errno));
-    return reason + ".";
 }
 
 }  // namespace fielddata

@@ -22,7 +22,4 @@ std::filesystem::path pathFromUtf8(std::string_view text);
 // The path in double quotes, for messages.
 std::string quotedPath(const std::filesystem::path& path);
 
-// A reason that names the path and what the system said (errno).
-std::string describeFileError(std::string_view what, const std::filesystem::path& path);
-
 }  // namespace fielddata

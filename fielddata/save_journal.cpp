@@ -1,20 +1,26 @@
 #include "fielddata/save_journal.h"
 
 #include <array>
-#include <system_error>
 
 #include "fielddata/archive_names.h"
-#include "fielddata/archive_slot.h"
+#include "fielddata/message_text.h"
+#include "fielddata/slot_layout.h"
 
 namespace fielddata {
 namespace {
 
-constexpr std::string_view kMagic = "RWJRNL01";
-constexpr std::size_t kHeaderLength = 8 + 4 + 4 + 4;
-constexpr std::size_t kLongestJournal = 1 << 20;
+constexpr std::string_view kMagic = "RWJRNL02";
+constexpr std::string_view kOldMagic = "RWJRNL01";
+constexpr std::size_t kHeaderLength = 8 + 4 + 16 + 4 + 4;
+constexpr std::size_t kLongestPath = 1 << 16;
 
 void putNumber(std::string& bytes, std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) bytes += char((value >> shift) & 0xFF);
+}
+
+void putLongNumber(std::string& bytes, std::uint64_t value) {
+    putNumber(bytes, std::uint32_t(value));
+    putNumber(bytes, std::uint32_t(value >> 32));
 }
 
 std::uint32_t numberAt(std::string_view bytes, std::size_t at) {
@@ -23,11 +29,8 @@ std::uint32_t numberAt(std::string_view bytes, std::size_t at) {
     return value;
 }
 
-Outcome<std::string> readWholeFile(FileSystem& fs, const std::filesystem::path& path) {
-    auto opened = fs.openExisting(path, false);
-    if (!opened) return Failure{opened.reason()};
-    OpenFile file(fs, opened.value(), path);
-    return file.readAt(0, kLongestJournal);
+std::uint64_t longNumberAt(std::string_view bytes, std::size_t at) {
+    return numberAt(bytes, at) | (std::uint64_t(numberAt(bytes, at + 4)) << 32);
 }
 
 }  // namespace
@@ -50,25 +53,40 @@ std::uint32_t crc32(std::string_view bytes) {
 std::string encodeJournal(const JournalRecord& record) {
     std::string bytes(kMagic);
     putNumber(bytes, std::uint32_t(record.offset));
+    putLongNumber(bytes, record.archive.volume);
+    putLongNumber(bytes, record.archive.file);
     putNumber(bytes, std::uint32_t(record.archivePath.size()));
-    putNumber(bytes, std::uint32_t(record.slotBytes.size()));
+    putNumber(bytes, std::uint32_t(record.oldBytes.size()));
     bytes += record.archivePath;
-    bytes += record.slotBytes;
+    bytes += record.oldBytes;
+    bytes += record.newBytes;
     putNumber(bytes, crc32(bytes));
     return bytes;
 }
 
 std::optional<JournalRecord> decodeJournal(std::string_view bytes) {
     if (bytes.size() < kHeaderLength + 4 || !bytes.starts_with(kMagic)) return std::nullopt;
-    const std::size_t pathLength = numberAt(bytes, 12);
-    const std::size_t slotLength = numberAt(bytes, 16);
-    if (pathLength > kLongestJournal || slotLength > kWritableLength ||
-        bytes.size() != kHeaderLength + pathLength + slotLength + 4)
+    const std::size_t pathLength = numberAt(bytes, 28);
+    const std::size_t slotLength = numberAt(bytes, 32);
+    if (pathLength > kLongestPath || slotLength > kWritableLength ||
+        bytes.size() != kHeaderLength + pathLength + 2 * slotLength + 4)
         return std::nullopt;
     const std::string_view body = bytes.substr(0, bytes.size() - 4);
     if (crc32(body) != numberAt(bytes, body.size())) return std::nullopt;
-    return JournalRecord{FieldOffset(numberAt(bytes, 8)), std::string(body.substr(kHeaderLength, pathLength)),
-                         std::string(body.substr(kHeaderLength + pathLength, slotLength))};
+    return JournalRecord{FieldOffset(numberAt(bytes, 8)),
+                         {longNumberAt(bytes, 12), longNumberAt(bytes, 20)},
+                         std::string(body.substr(kHeaderLength, pathLength)),
+                         std::string(body.substr(kHeaderLength + pathLength, slotLength)),
+                         std::string(body.substr(kHeaderLength + pathLength + slotLength, slotLength))};
+}
+
+bool isJournalOfOldFormat(std::string_view bytes) { return bytes.starts_with(kOldMagic); }
+
+bool slotFitsJournal(std::string_view current, const JournalRecord& record) {
+    if (current.size() != record.oldBytes.size() || current.size() != record.newBytes.size()) return false;
+    for (std::size_t k = 0; k < current.size(); ++k)
+        if (current[k] != record.oldBytes[k] && current[k] != record.newBytes[k]) return false;
+    return true;
 }
 
 JournalPlaces journalPlacesFor(const std::filesystem::path& archive, const std::filesystem::path& dataFolder) {
@@ -78,11 +96,8 @@ JournalPlaces journalPlacesFor(const std::filesystem::path& archive, const std::
     return places;
 }
 
-Outcome<std::filesystem::path> writeJournal(FileSystem& fs, const std::filesystem::path& archive,
-                                            const std::filesystem::path& dataFolder, FieldOffset offset,
-                                            std::string_view slotBytes) {
-    const JournalPlaces places = journalPlacesFor(archive, dataFolder);
-    const std::string bytes = encodeJournal({offset, fullArchivePath(archive), std::string(slotBytes)});
+Outcome<std::filesystem::path> writeJournal(FileSystem& fs, const JournalPlaces& places, const JournalRecord& record) {
+    const std::string bytes = encodeJournal(record);
     auto beside = createDurably(fs, places.beside, bytes);
     if (beside) return places.beside;
     if (places.inDataFolder.empty()) return Failure{beside.reason()};
@@ -106,78 +121,6 @@ Status clearJournal(FileSystem& fs, const std::filesystem::path& journal) {
     // A cleared journal that stays, or comes back, is discarded unread.
     if (fs.remove(journal)) (void)fs.syncFolder(journal.parent_path());
     return success();
-}
-
-Status writeSlotBytes(FileSystem& fs, const std::filesystem::path& archive, FieldOffset offset,
-                      std::string_view bytes) {
-    const auto checked = checkSlotInArchive(archive, offset);
-    if (!checked) return Failure{checked.reason()};
-    auto opened = fs.openExisting(archive, true);
-    if (!opened) return Failure{opened.reason()};
-    OpenFile file(fs, opened.value(), archive);
-    auto written = file.writeAt(std::uint64_t(offset) - 1, bytes);
-    if (written) written = file.sync();
-    if (written) written = file.close();
-    return written;
-}
-
-std::string describeRollback(const std::filesystem::path& archive, FieldOffset offset) {
-    return "A save into " + quotedPath(archive) + " did not finish. The field at byte " + std::to_string(offset) +
-           " has been put back as it was before that save.";
-}
-
-Recovery recoverUnfinishedSaveLocked(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
-                                     FileSystem& fs) {
-    Recovery recovery;
-    const JournalPlaces places = journalPlacesFor(archive, dataFolder);
-    for (const auto& place : {places.beside, places.inDataFolder}) {
-        std::error_code error;
-        if (place.empty() || !std::filesystem::is_regular_file(place, error)) continue;
-        const auto bytes = readWholeFile(fs, place);
-        if (!bytes) {
-            recovery.problem = "An unfinished save into " + quotedPath(archive) + " left the journal " +
-                               quotedPath(place) + ", which cannot be read: " + bytes.reason() +
-                               " Until it can, Ringwright will not save into this GOB file.";
-            return recovery;
-        }
-        const auto record = decodeJournal(bytes.value());
-        if (!record) {
-            // Cut off while it was written, or cleared by its commit: the
-            // slot holds what it should.
-            (void)fs.remove(place);
-            continue;
-        }
-        // A journal in the data folder names its archive; beside, the place does.
-        if (place == places.inDataFolder && record->archivePath != fullArchivePath(archive)) continue;
-        const auto restored = writeSlotBytes(fs, archive, record->offset, record->slotBytes);
-        if (!restored) {
-            recovery.problem = "A save into " + quotedPath(archive) + " did not finish, and the field at byte " +
-                               std::to_string(record->offset) + " could not be put back as it was: " +
-                               restored.reason() + " Its old bytes stay in " + quotedPath(place) + ".";
-            return recovery;
-        }
-        recovery.rolledBack = record->offset;
-        if (const auto cleared = clearJournal(fs, place); !cleared)
-            recovery.problem = "The journal " + quotedPath(place) + " of that save could not be removed: " + cleared.reason() +
-                               " Until it is, Ringwright will not save into this GOB file, as the journal would "
-                               "undo that save: make the folder writable, or close the program that holds the "
-                               "journal, then try again.";
-        return recovery;
-    }
-    return recovery;
-}
-
-Recovery recoverUnfinishedSave(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
-                               FileSystem& fs, std::chrono::milliseconds lockPatience) {
-    const JournalPlaces places = journalPlacesFor(archive, dataFolder);
-    std::error_code error;
-    const bool anyJournal = std::filesystem::is_regular_file(places.beside, error) ||
-                            (!places.inDataFolder.empty() && std::filesystem::is_regular_file(places.inDataFolder, error));
-    if (!anyJournal) return {};
-    // A journal whose save still holds the lock is that save's, not a leftover.
-    const auto lock = lockArchive(fs, archive, lockPatience);
-    if (!lock) return Recovery{std::nullopt, lock.reason()};
-    return recoverUnfinishedSaveLocked(archive, dataFolder, fs);
 }
 
 }  // namespace fielddata

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
 

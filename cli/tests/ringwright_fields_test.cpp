@@ -115,7 +115,8 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
     // takes --force; the original is kept once and put back by restore.
     writeBytes(dir / "moved.opt", fieldAt(-2));
     writeBytes(dir / "a.gob.ringwright-journal",
-               fielddata::encodeJournal({4097, fs::canonical(archive).string(), bytes.substr(4096, 2040)}));
+               fielddata::encodeJournal({4097, fielddata::systemFileSystem().facts(archive).value().identity,
+                                         fs::canonical(archive).string(), bytes.substr(4096, 2040), bytes.substr(4096, 2040)}));
     const Outcome imported = run("import a.gob Deep moved.opt");
     EXPECT_EQ(imported.err, "A save into \"a.gob\" did not finish. The field at byte 4097 has been put back as it "
                             "was before that save.\nsaved\n");

@@ -9,7 +9,7 @@
 
 #include "editor/frm_main.h"
 #include "editor/pointer_buttons.h"
-#include "fielddata/archive_slot.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/coordinates.h"
 #include "fielddata/field_text.h"
 #include "tests/support/fake_view.h"

@@ -73,8 +73,9 @@ void check(const std::string& text) {
     const auto value = fielddata::parseCoordinate(std::string_view(text).substr(0, text.size() % 24));
     if (value && !std::isfinite(value.value())) fail("a non-finite coordinate", text);
 
-    const auto listing = fielddata::listCatalogueNames(text);
-    (void)fielddata::lookUpFieldOffset(text, int(listing.names.size() / 2));
+    const auto catalogue = fielddata::Catalogue::parse(text);
+    (void)catalogue.lookUp(int(catalogue.names().size() / 2));
+    (void)catalogue.namedSlots();
 }
 
 }  // namespace

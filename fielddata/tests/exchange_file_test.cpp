@@ -6,7 +6,7 @@
 
 #include <sys/stat.h>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/slot_layout.h"
 
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/stopped_child.h"

@@ -1,8 +1,9 @@
 #pragma once
 // The system's files with faults on call: a write that stops after some
-// bytes as on a full disk, a sync, removal or rename that is refused. A fault
-// strikes the n-th matching call on a path that ends in `pathPart`. Every
-// call that changes the disk is traced, as "<op> <path>", in order.
+// bytes as on a full disk, a sync, removal or rename that is refused, a read,
+// a look at a file or into a folder that fails. A fault strikes the n-th
+// matching call on a path that ends in `pathPart`. Every call that changes
+// the disk is traced, as "<op> <path>", in order.
 #include <functional>
 #include <map>
 #include <string>
@@ -18,7 +19,7 @@ using fielddata::Outcome;
 using fielddata::Status;
 namespace fs = std::filesystem;
 
-enum class Op { Create, Write, Sync, Remove, Replace, SyncFolder, CreateFolder };
+enum class Op { Create, Write, Sync, Remove, Replace, SyncFolder, CreateFolder, Read, Facts, List };
 
 struct Fault {
     Op op;
@@ -34,6 +35,14 @@ public:
     std::function<void()> onWriteFault;  // runs as a write fault strikes, once its bytes are written
     std::vector<std::string> trace;
 
+    Outcome<fielddata::FileFacts> facts(const fs::path& path) override {
+        if (strikes(Op::Facts, path)) return Failure{"Cannot look at " + path.string() + ": Input/output error."};
+        return real().facts(path);
+    }
+    Outcome<std::vector<fs::path>> listFolder(const fs::path& folder) override {
+        if (strikes(Op::List, folder)) return Failure{"Cannot look into the folder " + folder.string() + ": Permission denied."};
+        return real().listFolder(folder);
+    }
     Outcome<NativeFile> openExisting(const fs::path& path, bool forWriting) override {
         return remember(path, real().openExisting(path, forWriting));
     }
@@ -53,6 +62,7 @@ public:
         return Failure{"No space left on device"};
     }
     Outcome<std::size_t> readInto(NativeFile file, std::uint64_t position, char* bytes, std::size_t length) override {
+        if (strikes(Op::Read, names_[file])) return Failure{"Input/output error"};
         return real().readInto(file, position, bytes, length);
     }
     Status sync(NativeFile file) override {
@@ -89,6 +99,10 @@ private:
     // and the first whose turn it is strikes.
     Fault* traceAndStrike(Op op, const char* name, const fs::path& path) {
         trace.push_back(std::string(name) + " " + path.string());
+        return strikes(op, path);
+    }
+    // Queries strike too, untraced.
+    Fault* strikes(Op op, const fs::path& path) {
         Fault* struck = nullptr;
         for (Fault& fault : faults) {
             if (fault.op != op || !path.string().ends_with(fault.pathPart)) continue;
