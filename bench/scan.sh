@@ -2,8 +2,9 @@
 # `ringwright-fields scan` against reading the same archive through once
 # (`cat FILE > /dev/null`): an archive of GiB of random bytes, as the game's
 # pictures and sounds look to a search, with the demo archive's six fields
-# written into it every 64 MiB.
-#   bench/scan.sh [GiB]
+# written into it every 64 MiB; with --hostile, 64 MiB of nothing but
+# "BEGIN", CR LF, "ID FFFFFFFFFF" repeated, each a candidate that is no field.
+#   bench/scan.sh [GiB | --hostile]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 gib="${1:-1}"
@@ -11,7 +12,10 @@ cmake -S "$root" -B "$root/build-scan" -DCMAKE_BUILD_TYPE=Release -DRINGWRIGHT_B
     -DRINGWRIGHT_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build-scan" -j"$(nproc)" --target ringwright-fields demo_data >/dev/null
 archive="$root/build-scan/large.gob"
-if [ ! -f "$archive" ] || [ "$(stat -c %s "$archive")" -ne $((gib << 30)) ]; then
+if [ "$gib" = "--hostile" ]; then
+    archive="$root/build-scan/hostile.gob"
+    [ -f "$archive" ] || yes $'BEGIN\r\nID FFFFFFFFFF' | head -c $((64 << 20)) > "$archive"
+elif [ ! -f "$archive" ] || [ "$(stat -c %s "$archive")" -ne $((gib << 30)) ]; then
     head -c $((gib << 30)) /dev/urandom > "$archive"
     for at in $(seq 0 64 $(( (gib << 10) - 64 ))); do
         dd if="$root/build-scan/demo/Longstopper.gob" of="$archive" bs=1M seek="$at" conv=notrunc status=none

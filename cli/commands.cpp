@@ -179,7 +179,8 @@ int scan(const Context& context, const std::filesystem::path& path, bool write) 
         }
         context.err << "The old Field.txt is kept as " << fd::quotedPath(kept) << ".\n";
     }
-    const auto written = fd::replaceDurably(files, context.catalogue, catalogue);
+    auto written = fd::makeFoldersDurably(files, context.catalogue.parent_path());
+    if (written) written = fd::replaceDurably(files, context.catalogue, catalogue);
     if (!written) {
         context.err << written.reason() << "\n";
         return 1;

@@ -2,6 +2,7 @@
 // exactly as safe as the editors' own saves: the same journal, lock and
 // backups, and the same exchange files.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #endif
 
 #include "cli/commands.h"
+#include "fielddata/catalogue.h"
 #include "fielddata/data_folder.h"
 #include "fielddata/message_text.h"
 
@@ -50,19 +52,26 @@ std::filesystem::path programFolder(const char* argv0) {
 
 // Field.txt as the editor finds it: beside the program or, on Linux, where
 // none stands there, in the per-user data folder. A new one goes beside the
-// program, or into that folder when the program's cannot be written.
-std::filesystem::path catalogueFor(const std::filesystem::path& program, bool writing) {
+// program, or into that folder when the program's cannot be written and no
+// Field.txt stands beside it, which every program would go on reading.
+std::optional<std::filesystem::path> catalogueFor(const std::filesystem::path& program, bool writing) {
     const auto beside = program / "Field.txt";
 #ifdef _WIN32
     (void)writing;
     return beside;
 #else
-    const auto inDataFolder = fielddata::defaultDataFolder() / "Field.txt";
-    const bool besideUsable = writing ? ::access(program.c_str(), W_OK) == 0 : std::filesystem::is_regular_file(beside);
-    if (besideUsable || fielddata::defaultDataFolder().empty()) return beside;
-    std::error_code error;
-    if (writing) std::filesystem::create_directories(inDataFolder.parent_path(), error);
-    return writing || std::filesystem::is_regular_file(inDataFolder) ? inDataFolder : beside;
+    auto& files = fielddata::systemFileSystem();
+    const auto dataFolder = fielddata::defaultDataFolder();
+    const bool besideStands = fielddata::isPlainFile(files, beside);
+    const bool besideUsable = writing ? ::access(program.c_str(), W_OK) == 0 : besideStands;
+    if (besideUsable || dataFolder.empty()) return beside;
+    if (writing && besideStands) {
+        std::cerr << "The folder of " << fielddata::quotedPath(beside)
+                  << ", the Field.txt every program reads, cannot be written, so no Field.txt was written.\n";
+        return std::nullopt;
+    }
+    if (writing) return dataFolder / "Field.txt";
+    return fielddata::isPlainFile(files, dataFolder / "Field.txt") ? dataFolder / "Field.txt" : beside;
 #endif
 }
 
@@ -107,7 +116,11 @@ int main(int argc, char** argv) {
         }
     }
     if (words.empty()) return usage("no command.");
-    if (catalogue.empty()) catalogue = catalogueFor(programFolder(argv[0]), write);
+    if (catalogue.empty()) {
+        const auto found = catalogueFor(programFolder(argv[0]), write);
+        if (!found) return 1;
+        catalogue = *found;
+    }
     const std::string command = words[0];
     const std::vector<std::string> operands(words.begin() + 1, words.end());
     const auto path = [&](std::size_t k) { return fielddata::pathFromUtf8(operands.at(k)); };

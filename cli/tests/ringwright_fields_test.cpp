@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
+#include <map>
+#include <set>
 
 #include "fielddata/field_text.h"
 #include "fielddata/save_journal.h"
@@ -31,9 +34,10 @@ protected:
 
     FieldsTool() { fs::copy_file(RINGWRIGHT_FIELDS, program); }
 
-    Outcome run(const std::string& arguments) const {
+    Outcome run(const std::string& arguments, const std::string& environment = "") const {
         const std::string command = "cd '" + dir.path().string() + "' && XDG_DATA_HOME='" + (dir / "data").string() +
-                                    "' '" + program.string() + "' " + arguments + " >out 2>err </dev/null";
+                                    "' " + environment + " '" + program.string() + "' " + arguments +
+                                    " >out 2>err </dev/null";
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), readBytes(dir / "out"), readBytes(dir / "err")};
     }
@@ -133,6 +137,78 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
     EXPECT_TRUE(readBytes(archive).substr(0, 8192) == bytes.substr(0, 8192));
     EXPECT_EQ(run("restore a.gob Past").status, 1);
     EXPECT_FALSE(fs::exists(dir / "a.gob.ringwright-journal"));
+}
+
+// Hostile catalogues and names: every broken one fails with its reason, a
+// name never reaches the terminal raw, and no two records share a file.
+TEST_F(FieldsTool, BrokenCataloguesFailAndEveryRecordKeepsItsOwnFile) {
+    const std::map<std::string, std::string> broken = {
+        {"Deep,4097\r\nCut", "Field.txt cannot be read: the last record (line 2, \"Cut\") has no field offset.\n"},
+        {"\"Deep,4097\r\n", "Field.txt cannot be read: the quote that opens line 1 is never closed.\n"},
+        {std::string(100, '\0'), "Field.txt cannot be read: the last record (line 1, \"" + [] {
+             std::string nuls;
+             for (int k = 0; k < 40; ++k) nuls += "\\0";
+             return nuls;
+         }() + "\u2026\") has no field offset.\n"},
+        {"", "\"" + (dir / "Field.txt").string() + "\" lists no fields.\n"}};
+    writeBytes(archive, std::string(16384, 'g').replace(0, 2040, padded(fieldAt(1))).replace(4096, 2040, padded(fieldAt(1.5))).replace(10000, 2040, padded(fieldAt(9.5))));
+    for (const auto& [content, reason] : broken) {
+        writeBytes(dir / "Field.txt", content);
+        const Outcome checked = run("check a.gob");
+        EXPECT_EQ(checked.status, 1);
+        EXPECT_EQ(checked.err, reason);
+    }
+    EXPECT_EQ(run("--catalogue . check a.gob").err, "\".\" is a folder, not a catalogue of fields.\n");
+
+    // check says of a slot what export would; a name shows its controls.
+    writeBytes(dir / "Field.txt", "\xEF\xBB\xBF\"\x1B]0;x\x07\xC2\x9B\",4097\r\nWide,10001\r\nCaf\xC3\xA9,4097\r\n");
+    EXPECT_EQ(run("check a.gob").out, "\"\\x1B]0;x\\x07\\x9B\" at 4097: a field.\n"
+                                      "\"Wide\" at 10001: no field. Fielder 0 not in range: \"9.50\".\n"
+                                      "\"Caf\u00e9\" at 4097: a field.\n");
+    EXPECT_EQ(run("export a.gob Caf\u00e9").err, "Exported to ./Caf\u00e9.opt\n");
+
+    writeBytes(dir / "Field.txt", "Ring,4097\r\nRing,4097\r\nRing.opt,4097\r\n\"\",4097\r\n\"   \",4097\r\nring,1\r\n");
+    fs::create_directory(dir / "all");
+    EXPECT_EQ(run("export a.gob --all all").status, 0);
+    std::set<std::string> files;
+    for (const auto& file : fs::directory_iterator(dir / "all")) files.insert(file.path().filename().string());
+    EXPECT_EQ(files, (std::set<std::string>{"Ring.opt", "Ring at 4097.opt", "Ring.opt at 4097.opt", "Field.opt",
+                                            "Field at 4097.opt", "ring at 1.opt"}));
+    writeBytes(dir / "Field.txt", "Ring at 4097,4097\r\nRing,4097\r\nRing,4097\r\n");
+    EXPECT_EQ(run("export a.gob --all all").err, "The fields \"Ring at 4097\" and \"Ring\" would both be written to "
+                                                 "\"Ring at 4097.opt\", so nothing was exported.\n");
+
+    // Without a folder for the originals nothing is written over.
+    writeBytes(dir / "f.opt", padded(fieldAt(2)));
+    writeBytes(dir / "Field.txt", "Deep,4097\r\n");
+    const Outcome homeless = run("import a.gob Deep f.opt", "HOME= XDG_DATA_HOME=");
+    EXPECT_EQ(homeless.err, "The field was not saved. Its original could not be kept as a backup: the system names no "
+                            "folder for Ringwright's own files. The field in the GOB file is unchanged.\n");
+    EXPECT_EQ(run("restore a.gob Deep", "HOME= XDG_DATA_HOME=").err,
+              "The system names no folder for Ringwright's own files, so no original is kept.\n");
+    EXPECT_EQ(readBytes(archive).substr(4096, 2040), padded(fieldAt(1.5)));
+}
+
+// Fields whose lines end in a bare LF are found; one that begins inside
+// another's slot is left out and said so; a hostile archive of nothing but
+// field headers is scanned about as fast as it is read.
+TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
+    std::string bare = fieldAt(1.5);
+    for (std::size_t at = 0; (at = bare.find("\r\n", at)) != std::string::npos;) bare.erase(at, 1);
+    std::string bytes(20000, 'g');
+    bytes.replace(0, bare.size(), bare).replace(4000, 2040, padded(fieldAt(2))).replace(5700, 1400, fieldAt(3).substr(0, 1400));
+    writeBytes(archive, bytes.replace(5700, fieldAt(3).size(), fieldAt(3)));
+    const Outcome scan = run("scan a.gob");
+    EXPECT_EQ(scan.out, "\"Field at 1\",1\r\n\"Field at 4001\",4001\r\n");
+    EXPECT_EQ(scan.err, "The field at byte 5701 begins inside the slot of the field at byte 4001, so saving either "
+                        "would write over the other; it is left out.\n");
+
+    std::string hostile;
+    while (hostile.size() < (std::size_t(32) << 20)) hostile += "BEGIN\r\nID FFFFFFFFFF";
+    writeBytes(archive, hostile);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run("scan a.gob").status, 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 }  // namespace

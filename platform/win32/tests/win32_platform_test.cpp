@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "editor/file_dialog_records.h"
-#include "fielddata/archive_slot.h"
+#include "fielddata/archive.h"
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/win32_platform.h"
@@ -229,7 +229,16 @@ TEST(Win32Files, OneWriterPerArchiveAndTheSaveCommits) {
                   "Another Ringwright is writing to \"" + archive.string() + "\" just now. Try again in a moment.");
         std::fstream(archive, std::ios::in | std::ios::out | std::ios::binary).write("game", 4);
     }
-    ASSERT_TRUE(fielddata::writeFieldSlot({archive, 1001, kFolder / "data", "Deep"}, "BEGIN").ok());
+    // The file's identity is what lets a journal tell its own archive from another.
+    const auto facts = files.facts(archive).value();
+    EXPECT_EQ(int(facts.kind), int(fielddata::FileKind::Plain));
+    EXPECT_EQ(facts.size, 8000u);
+    EXPECT_NE(facts.identity, fielddata::FileIdentity{});
+    EXPECT_EQ(int(files.facts(kFolder).value().kind), int(fielddata::FileKind::Folder));
+    EXPECT_EQ(int(files.facts(kFolder / "none").value().kind), int(fielddata::FileKind::Missing));
+    auto opened = fielddata::Archive::open(archive, kFolder / "data");
+    ASSERT_TRUE(opened.ok()) << opened.reason();
+    ASSERT_TRUE(opened.value().save({1001, "BEGIN", "Deep", {}, true}).ok());
     std::ifstream saved(archive, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
     saved.close();

@@ -14,7 +14,7 @@
 #include <sstream>
 #include <thread>
 
-#include "fielddata/archive_slot.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/field_text.h"
 #include "tests/support/slot_boxes.h"
 #include "tests/support/temp_dir.h"
