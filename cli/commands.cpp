@@ -117,8 +117,8 @@ std::optional<std::vector<std::string>> fileNamesFor(const std::vector<fd::Named
     return names;
 }
 
-bool saveSlot(const Context& context, const NamedField& field, std::string_view block, bool evenWithoutField) {
-    auto archive = field.archive;
+bool saveSlot(const Context& context, NamedField& field, std::string_view block, bool evenWithoutField) {
+    fd::Archive& archive = field.archive;
     const auto saved = archive.save({field.record.offset, block, field.record.name, field.records, evenWithoutField});
     if (!saved) {
         context.err << saved.reason() << "\n";
@@ -159,15 +159,14 @@ int scan(const Context& context, const std::filesystem::path& path, bool write) 
         return 0;
     }
     auto& files = fd::systemFileSystem();
-    const auto facts = files.facts(context.catalogue);
-    if (facts && facts.value().kind != fd::FileKind::Missing) {
+    if (fd::nameTaken(files, context.catalogue)) {
         if (!context.force) {
             context.err << fd::quotedPath(context.catalogue)
                         << " exists already; with --force it is replaced and kept beside as a backup.\n";
             return 1;
         }
         auto kept = context.catalogue;
-        for (int n = 1; files.facts(kept) && files.facts(kept).value().kind != fd::FileKind::Missing; ++n) {
+        for (int n = 1; fd::nameTaken(files, kept); ++n) {
             kept = context.catalogue;
             kept += "." + std::to_string(n) + ".bak";
         }
@@ -237,7 +236,7 @@ int exportFields(const Context& context, const std::filesystem::path& path, cons
 
 int importField(const Context& context, const std::filesystem::path& path, const std::string& name,
                 const std::filesystem::path& file) {
-    const auto field = namedField(context, path, name);
+    auto field = namedField(context, path, name);
     if (!field) return 1;
     const auto text = fd::readExchangeFile(file);
     const auto texts = text ? fd::readWholeField(text.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{text.reason()});

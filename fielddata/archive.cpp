@@ -17,15 +17,21 @@ Failure unchanged(const std::string& reason) {
 
 bool identityKnown(const FileIdentity& identity) { return identity.volume != 0 || identity.file != 0; }
 
+// An archive is a plain file that is there, whenever it is looked at.
+Status plainArchive(const Outcome<FileFacts>& facts, const std::filesystem::path& path) {
+    if (!facts) return Failure{facts.reason()};
+    if (facts.value().kind == FileKind::Missing) return Failure{"The GOB file " + quotedPath(path) + " does not exist."};
+    if (facts.value().kind != FileKind::Plain) return Failure{quotedPath(path) + " is not a file."};
+    return success();
+}
+
 }  // namespace
 
 Outcome<Archive> Archive::open(const std::filesystem::path& path, const std::filesystem::path& dataFolder,
                                FileSystem& fs) {
     if (path.empty()) return Failure{"No GOB file has been chosen."};
     const auto facts = fs.facts(path);
-    if (!facts) return Failure{facts.reason()};
-    if (facts.value().kind == FileKind::Missing) return Failure{"The GOB file " + quotedPath(path) + " does not exist."};
-    if (facts.value().kind != FileKind::Plain) return Failure{quotedPath(path) + " is not a file."};
+    if (auto plain = plainArchive(facts, path); !plain) return Failure{plain.reason()};
     return Archive(fs, path, facts.value(), dataFolder);
 }
 
@@ -53,9 +59,7 @@ Status Archive::checkSlot(FieldOffset offset) {
     // The catalogue refuses offsets below 1, so only a start with no lookup yet gets here.
     if (offset < 1) return Failure{"No field has been looked up in Field.txt yet, so there is no slot to use."};
     const auto facts = fs_->facts(path_);
-    if (!facts) return Failure{facts.reason()};
-    if (facts.value().kind == FileKind::Missing) return Failure{"The GOB file " + quotedPath(path_) + " does not exist."};
-    if (facts.value().kind != FileKind::Plain) return Failure{quotedPath(path_) + " is not a file."};
+    if (auto plain = plainArchive(facts, path_); !plain) return plain;
     if (std::uint64_t(offset) - 1 + kSlotLength > facts.value().size)
         return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " + quotedPath(path_) +
                        ", which holds " + std::to_string(facts.value().size) + " bytes."};
@@ -143,7 +147,7 @@ bool Archive::recoverFrom(const std::filesystem::path& place, Recovery& recovery
         // Kept under another name: never applied, and told of once.
         auto keptAs = place;
         keptAs += ".set-aside";
-        for (int n = 2; fs_->facts(keptAs) && fs_->facts(keptAs).value().kind != FileKind::Missing; ++n) {
+        for (int n = 2; nameTaken(*fs_, keptAs); ++n) {
             keptAs = place;
             keptAs += ".set-aside-" + std::to_string(n);
         }

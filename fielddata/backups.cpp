@@ -25,10 +25,8 @@ std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder,
 std::string withSafeCharacters(std::string_view name) {
     std::string safe;
     for (std::size_t k = 0; k < name.size(); ++k) {
-        const auto c = static_cast<unsigned char>(name[k]);
-        const auto next = k + 1 < name.size() ? static_cast<unsigned char>(name[k + 1]) : 0;
-        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) safe += '_', ++k;  // a C1 control, U+0080 to U+009F
-        else safe += unsafeInFileName(c) ? '_' : char(c);
+        if (c1ControlAt(name, k)) safe += '_', ++k;
+        else safe += unsafeInFileName(static_cast<unsigned char>(name[k])) ? '_' : name[k];
     }
     return safe;
 }
@@ -57,6 +55,14 @@ Outcome<std::optional<std::filesystem::path>> backupOf(FileSystem& fs, const std
     return std::optional<std::filesystem::path>{};
 }
 
+// Its 2040 bytes; nullopt for one cut short.
+Outcome<std::optional<std::string>> wholeBackup(FileSystem& fs, const std::filesystem::path& backup) {
+    auto bytes = readFileStart(fs, backup, kWritableLength + 1);
+    if (!bytes) return Failure{bytes.reason()};
+    if (bytes.value().size() != kWritableLength) return std::optional<std::string>{};
+    return std::optional<std::string>{std::move(bytes.value())};
+}
+
 }  // namespace
 
 Outcome<std::optional<std::string>> findOriginalField(FileSystem& fs, const std::filesystem::path& folder,
@@ -64,10 +70,7 @@ Outcome<std::optional<std::string>> findOriginalField(FileSystem& fs, const std:
     const auto found = backupOf(fs, folder, offset);
     if (!found) return Failure{found.reason()};
     if (!found.value()) return std::optional<std::string>{};
-    auto bytes = readFileStart(fs, *found.value(), kWritableLength + 1);
-    if (!bytes) return Failure{bytes.reason()};
-    if (bytes.value().size() != kWritableLength) return std::optional<std::string>{};
-    return std::optional<std::string>{std::move(bytes.value())};
+    return wholeBackup(fs, *found.value());
 }
 
 Status keepOriginalField(FileSystem& fs, const std::filesystem::path& folder, std::string_view listName,
@@ -76,7 +79,7 @@ Status keepOriginalField(FileSystem& fs, const std::filesystem::path& folder, st
     const auto existing = backupOf(fs, folder, offset);
     if (!existing) return Failure{existing.reason()};
     if (existing.value()) {
-        const auto whole = findOriginalField(fs, folder, offset);
+        const auto whole = wholeBackup(fs, *existing.value());
         if (!whole) return Failure{whole.reason()};
         if (whole.value()) return success();
     }

@@ -102,9 +102,9 @@ Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& a
             const bool inFound = !found.fields.empty() && position < found.fields.back() + kSlotLength;
             // One field told of for each found before it is enough.
             if (inFound && !found.overlapping.empty() && found.overlapping.back().second == found.fields.back()) continue;
-            const auto first = std::lower_bound(marks.begin(), marks.end(), at);
-            const auto last = std::lower_bound(first, marks.end(), at + kSlotLength - kFielderMark.size());
-            if (last - first < kFewestFielderMarks || whyNoField(window.substr(at, kSlotLength))) continue;
+            const auto firstMark = std::lower_bound(marks.begin(), marks.end(), at);
+            const auto endOfMarks = std::lower_bound(firstMark, marks.end(), at + kSlotLength - kFielderMark.size());
+            if (endOfMarks - firstMark < kFewestFielderMarks || whyNoField(window.substr(at, kSlotLength))) continue;
             if (inFound) found.overlapping.emplace_back(position, found.fields.back());
             else found.fields.push_back(position);
         }

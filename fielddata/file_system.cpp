@@ -392,6 +392,11 @@ Status OpenFile::close() {
     return closed;
 }
 
+bool nameTaken(FileSystem& fs, const std::filesystem::path& path) {
+    const auto facts = fs.facts(path);
+    return !facts || facts.value().kind != FileKind::Missing;
+}
+
 Outcome<std::string> readFileStart(FileSystem& fs, const std::filesystem::path& path, std::size_t limit) {
     auto opened = fs.openExisting(path, false);
     if (!opened) return Failure{opened.reason()};

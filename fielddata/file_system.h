@@ -105,6 +105,10 @@ private:
 
 namespace fielddata {
 
+// Whether anything stands at `path`; a name that cannot be looked at counts
+// as taken, so nothing is ever put over it.
+bool nameTaken(FileSystem& fs, const std::filesystem::path& path);
+
 // The first `limit` bytes of a plain file, or all of a shorter one.
 Outcome<std::string> readFileStart(FileSystem& fs, const std::filesystem::path& path, std::size_t limit);
 

@@ -25,6 +25,11 @@ std::string visible(char c) {
 
 }  // namespace
 
+bool c1ControlAt(std::string_view utf8, std::size_t at) {
+    return at + 1 < utf8.size() && static_cast<unsigned char>(utf8[at]) == 0xC2 &&
+           static_cast<unsigned char>(utf8[at + 1]) >= 0x80 && static_cast<unsigned char>(utf8[at + 1]) <= 0x9F;
+}
+
 std::string quotedForMessage(std::string_view utf8) {
     std::string quoted = "\"";
     std::size_t characters = 0;
@@ -33,10 +38,7 @@ std::string quotedForMessage(std::string_view utf8) {
             quoted += "\xE2\x80\xA6";  // the ellipsis
             break;
         }
-        // C1 controls, U+0080 to U+009F, steer a terminal as ESC does.
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        const auto following = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
-        if (byte == 0xC2 && following >= 0x80 && following <= 0x9F) quoted += escaped(following), ++i;
+        if (c1ControlAt(utf8, i)) quoted += escaped(static_cast<unsigned char>(utf8[++i]));
         else quoted += visible(utf8[i]);
     }
     return quoted + '"';

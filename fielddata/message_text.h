@@ -11,6 +11,10 @@ namespace fielddata {
 
 constexpr std::size_t kQuotedCharacters = 40;
 
+// Whether a C1 control (U+0080 to U+009F, which steer a terminal as ESC
+// does) is encoded at byte `at` of `utf8`; it takes two bytes.
+bool c1ControlAt(std::string_view utf8, std::size_t at);
+
 // `utf8` in double quotes: NUL as \0, CR as \r, LF as \n, tab as \t, other
 // control characters as \x1B; past 40 characters it ends in an ellipsis.
 std::string quotedForMessage(std::string_view utf8);
