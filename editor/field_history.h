@@ -12,12 +12,9 @@
 
 namespace ringwright {
 
-struct FielderState {
-    std::string x, z, value;
-    int animation = -1;  // the list entry, -1 for none
-    bool operator==(const FielderState&) const = default;
-};
-using FieldState = std::array<FielderState, fielddata::kFielderCount>;
+// A step holds each fielder's four texts as its boxes show them, the
+// animation as its list entry's text ("" while none is chosen).
+using FieldState = fielddata::FieldTexts;
 
 class FieldHistory {
 public:

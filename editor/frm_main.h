@@ -116,6 +116,8 @@ private:
     bool settleBoxes();
     static bool passesRangeCheck(const FieldState& state);
     void showStep(const FieldState& state);
+    // The entry of fielder's animation list that reads `name`; -1 for none.
+    int animationEntry(int fielder, const std::string& name) const;
     void placeMarkersFromBoxes();
     void showRingCount();
 

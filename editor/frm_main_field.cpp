@@ -103,15 +103,9 @@ bool frmMain::ParseFieldText(std::string_view text) {
         switch (filled.box) {
         case fielddata::FielderBox::X: view_.setText(txtX(i), shown); break;
         case fielddata::FielderBox::Z: view_.setText(txtZ(i), shown); break;
-        case fielddata::FielderBox::Animation: {
-            const int entries = view_.listCount(cboAnim(i));
-            for (int entry = 0; entry < entries; ++entry)
-                if (view_.listEntry(cboAnim(i), entry) == shown) {
-                    view_.setListIndex(cboAnim(i), entry);
-                    break;
-                }
+        case fielddata::FielderBox::Animation:
+            if (const int entry = animationEntry(i, shown); entry >= 0) view_.setListIndex(cboAnim(i), entry);
             break;
-        }
         case fielddata::FielderBox::Value: view_.setText(txtNum(i), shown); break;
         }
     }
@@ -126,27 +120,22 @@ bool frmMain::ParseFieldText(std::string_view text) {
 // Texts go out unchanged, one byte per character; a character the game's
 // files cannot hold stops the writer before anything is written.
 std::optional<std::string> frmMain::BuildFieldText() {
-    fielddata::FieldTexts texts;
+    fielddata::FieldTexts texts = fieldState();
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        const int animation = view_.listIndex(cboAnim(i));
-        const std::pair<const char*, std::string> boxes[] = {
-            {"X pos", view_.text(txtX(i))},
-            {"Z pos", view_.text(txtZ(i))},
-            {"Animation", animation < 0 ? std::string() : view_.listEntry(cboAnim(i), animation)},
-            {"Value", view_.text(txtNum(i))}};
-        std::string* targets[] = {&texts[i].x, &texts[i].z, &texts[i].animation, &texts[i].value};
-        for (int k = 0; k < 4; ++k) {
-            auto bytes = fielddata::cp1252FromUtf8(boxes[k].second);
+        fielddata::FielderTexts& fielder = texts[std::size_t(i)];
+        const std::pair<const char*, std::string*> boxes[] = {
+            {"X pos", &fielder.x}, {"Z pos", &fielder.z}, {"Animation", &fielder.animation}, {"Value", &fielder.value}};
+        for (const auto& [name, text] : boxes) {
+            auto bytes = fielddata::cp1252FromUtf8(*text);
             if (!bytes) {
-                const std::u32string characters = fielddata::decodeUtf8(boxes[k].second);
+                const std::u32string characters = fielddata::decodeUtf8(*text);
                 const char32_t refused = characters[*fielddata::firstUnencodable(characters)];
-                say("The " + std::string(boxes[k].first) + " box of fielder " + std::to_string(i) +
-                        " holds the character \"" + fielddata::utf8FromCodePoints({&refused, 1}) +
-                        "\", which the game's files cannot hold. Nothing was written.",
+                say("The " + std::string(name) + " box of fielder " + std::to_string(i) + " holds the character \"" +
+                        fielddata::utf8FromCodePoints({&refused, 1}) + "\", which the game's files cannot hold. Nothing was written.",
                     style::kCritical);
                 return std::nullopt;
             }
-            *targets[k] = std::move(*bytes);
+            *text = std::move(*bytes);
         }
     }
     return fielddata::buildFieldText(texts);
@@ -183,8 +172,8 @@ void frmMain::cmdSave_Click() {
     if (!catalogue || !LookUpFieldOffset(*catalogue)) return;
     const auto block = BuildFieldText();
     if (!block) return;
-    if (block->size() > fielddata::kWritableLength) {
-        say("File Size too long", style::kCritical);
+    if (const auto fits = fielddata::checkFitsSlot(*block); !fits) {
+        say(fits.reason(), style::kCritical);
         return;
     }
     auto archive = openArchive();

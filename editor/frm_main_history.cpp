@@ -10,9 +10,11 @@ namespace ringwright {
 
 FieldState frmMain::fieldState() const {
     FieldState state;
-    for (int i = 0; i < fielddata::kFielderCount; ++i)
-        state[std::size_t(i)] = {view_.text(txtX(i)), view_.text(txtZ(i)), view_.text(txtNum(i)),
-                                 view_.listIndex(cboAnim(i))};
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const int entry = view_.listIndex(cboAnim(i));
+        state[std::size_t(i)] = {view_.text(txtX(i)), view_.text(txtZ(i)),
+                                 entry < 0 ? std::string() : view_.listEntry(cboAnim(i), entry), view_.text(txtNum(i))};
+    }
     return state;
 }
 
@@ -23,7 +25,7 @@ bool frmMain::passesRangeCheck(const FieldState& state) {
         return value && fielddata::inCoordinateRange(value.value());
     };
     return std::all_of(state.begin(), state.end(),
-                       [&](const FielderState& fielder) { return inRange(fielder.x) && inRange(fielder.z); });
+                       [&](const fielddata::FielderTexts& fielder) { return inRange(fielder.x) && inRange(fielder.z); });
 }
 
 // Only a field the range check has accepted becomes a step, so no Undo or
@@ -43,13 +45,20 @@ void frmMain::startHistory() {
 // hold numbers stands where they say.
 void frmMain::showStep(const FieldState& state) {
     for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        const FielderState& fielder = state[std::size_t(i)];
+        const fielddata::FielderTexts& fielder = state[std::size_t(i)];
         view_.setText(txtX(i), fielder.x);
         view_.setText(txtZ(i), fielder.z);
         view_.setText(txtNum(i), fielder.value);
-        view_.setListIndex(cboAnim(i), fielder.animation);
+        view_.setListIndex(cboAnim(i), animationEntry(i, fielder.animation));
     }
     placeMarkersFromBoxes();
+}
+
+int frmMain::animationEntry(int fielder, const std::string& name) const {
+    const int entries = view_.listCount(cboAnim(fielder));
+    for (int entry = 0; entry < entries; ++entry)
+        if (view_.listEntry(cboAnim(fielder), entry) == name) return entry;
+    return -1;
 }
 
 void frmMain::placeMarkersFromBoxes() {

@@ -180,7 +180,7 @@ bool Archive::recoverFrom(const std::filesystem::path& place, Recovery& recovery
 }
 
 Outcome<SaveOutcome> Archive::save(const SlotSave& save) {
-    if (save.block.size() > kWritableLength) return Failure{"File Size too long"};
+    if (auto fits = checkFitsSlot(save.block); !fits) return Failure{fits.reason()};
     if (auto checked = checkSlot(save.offset); !checked) return Failure{checked.reason()};
     for (const NamedSlot& other : save.neighbours)
         if (coversStartOf(save.offset, other.offset))

@@ -32,7 +32,7 @@ std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
 }  // namespace
 
 Status writeExchangeFile(const std::filesystem::path& target, std::string_view block, FileSystem& fs) {
-    if (block.size() > kWritableLength) return Failure{"File Size too long"};
+    if (auto fits = checkFitsSlot(block); !fits) return fits;
     const auto followed = followLinks(target);
     if (!followed) return Failure{quotedPath(target) + " is a loop of links that leads to no file, so it was not written."};
     const auto& file = *followed;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fielddata/field_offset.h"
+#include "fielddata/outcome.h"
 
 namespace fielddata {
 
@@ -22,6 +23,13 @@ inline std::string paddedBlock(std::string_view block) {
     std::string bytes(block);
     if (bytes.size() < kWritableLength) bytes.resize(kWritableLength, '\0');
     return bytes;
+}
+
+// A field text longer than a slot's writable part is refused, by the save,
+// the export and the tool alike, in the game's own words.
+inline Status checkFitsSlot(std::string_view block) {
+    if (block.size() > kWritableLength) return Failure{"File Size too long"};
+    return success();
 }
 
 // Whether a save of 2040 bytes at `offset` would write over the first byte

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 
 #include "editor/pointer_buttons.h"
+#include "qt/colours.h"
+#include "qt/fonts.h"
 #include "qt/pixels.h"
 
 namespace ringwright {
@@ -45,6 +47,20 @@ void FielderMarker::mouseMoveEvent(QMouseEvent* event) {
 void FielderMarker::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = twipsFromPixels(event->position());
     emit mouseUp(index_, buttonMask(event->button()), shiftMask(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+FielderMarkers makeMarkers(QWidget* parent, const form::Markers& look) {
+    FielderMarkers markers;
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        auto* marker = new FielderMarker(i, parent);
+        marker->setFont(fontOf(form::Face::Digit));
+        setForeColor(*marker, look.fore);
+        setBackColor(*marker, look.back);
+        marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
+        marker->moveTo({float(look.left), float(look.tops[i])});
+        markers[std::size_t(i)] = marker;
+    }
+    return markers;
 }
 
 }  // namespace ringwright

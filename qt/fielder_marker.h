@@ -5,7 +5,11 @@
 // from the marker's top-left corner.
 #include <QLabel>
 
+#include <array>
+
+#include "editor/form.h"
 #include "editor/twips.h"
+#include "fielddata/field_text.h"
 
 namespace ringwright {
 
@@ -36,5 +40,24 @@ private:
     int index_;
     TwipsPoint position_;
 };
+
+using FielderMarkers = std::array<FielderMarker*, fielddata::kFielderCount>;
+
+// The nine markers of a window, made with the look its form gives them and
+// their pointer events handed to that window's own handlers.
+FielderMarkers makeMarkers(QWidget* parent, const form::Markers& look);
+template <class Handlers>
+FielderMarkers makeMarkers(QWidget* parent, const form::Markers& look, Handlers& handlers) {
+    const FielderMarkers markers = makeMarkers(parent, look);
+    for (FielderMarker* marker : markers) {
+        QObject::connect(marker, &FielderMarker::mouseDown, parent,
+                         [&handlers](int i, int b, int s, float x, float y) { handlers.lblFielder_MouseDown(i, b, s, x, y); });
+        QObject::connect(marker, &FielderMarker::mouseMove, parent,
+                         [&handlers](int i, int b, int s, float x, float y) { handlers.lblFielder_MouseMove(i, b, s, x, y); });
+        QObject::connect(marker, &FielderMarker::mouseUp, parent,
+                         [&handlers](int i, int b, int s, float x, float y) { handlers.lblFielder_MouseUp(i, b, s, x, y); });
+    }
+    return markers;
+}
 
 }  // namespace ringwright

@@ -86,16 +86,7 @@ void MainWindow::createControls() {
     for (QLineEdit* box : txtNum) box->installEventFilter(this);
     txtGOBFile->installEventFilter(this);
 
-    const form::Markers& look = form::kMainMarkers;
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        auto* marker = new FielderMarker(i, Picture1->clientArea());
-        marker->setFont(fontOf(form::Face::Digit));
-        setForeColor(*marker, look.fore);
-        ringwright::setBackColor(*marker, look.back);
-        marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
-        marker->moveTo({float(look.left), float(look.tops[i])});
-        lblFielder[std::size_t(i)] = marker;
-    }
+    lblFielder = makeMarkers(Picture1->clientArea(), form::kMainMarkers, core_);
     txtGOBFile->setFocus();
 }
 
@@ -134,14 +125,6 @@ void MainWindow::connectHandlers() {
     connect(cmdZoom, &QPushButton::clicked, this, [this] { core_.cmdZoom_Click(); });
     for (int i = 0; i < fielddata::kFielderCount; ++i)
         connect(cboAnim[std::size_t(i)], &QComboBox::activated, this, [this, i] { core_.cboAnim_Click(i); });
-    for (FielderMarker* marker : lblFielder) {
-        connect(marker, &FielderMarker::mouseDown, this,
-                [this](int i, int b, int s, float x, float y) { core_.lblFielder_MouseDown(i, b, s, x, y); });
-        connect(marker, &FielderMarker::mouseMove, this,
-                [this](int i, int b, int s, float x, float y) { core_.lblFielder_MouseMove(i, b, s, x, y); });
-        connect(marker, &FielderMarker::mouseUp, this,
-                [this](int i, int b, int s, float x, float y) { core_.lblFielder_MouseUp(i, b, s, x, y); });
-    }
 }
 
 // Qt tells the focus leaving one box before it tells it arriving in the next,

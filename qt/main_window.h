@@ -61,7 +61,7 @@ public:
     std::array<QLineEdit*, fielddata::kFielderCount> txtX, txtZ, txtNum;
     std::array<QComboBox*, fielddata::kFielderCount> cboAnim;
     GroundView* Picture1;
-    std::array<FielderMarker*, fielddata::kFielderCount> lblFielder;
+    FielderMarkers lblFielder;
     QPushButton *cmdZoom, *cmdSave, *cmdAbout, *cmdImport, *cmdExport;
 
 protected:

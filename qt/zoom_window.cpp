@@ -21,22 +21,7 @@ ZoomWindow::ZoomWindow(frmZoom& behaviour, const QWidget& main)
     setWindowTitle(QString::fromUtf8(form::kZoomTitle.data(), qsizetype(form::kZoomTitle.size())));
     setFont(fontOf(form::Face::Window));
     setFixedSize(pixelsFromTwips(form::kZoomClientWidth), pixelsFromTwips(form::kZoomClientHeight));
-    const form::Markers& look = form::kZoomMarkers;
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        auto* marker = new FielderMarker(i, this);
-        marker->setFont(fontOf(form::Face::Digit));
-        setForeColor(*marker, look.fore);
-        setBackColor(*marker, look.back);
-        marker->resize(pixelsFromTwips(look.width), pixelsFromTwips(look.height));
-        marker->moveTo({float(look.left), float(look.tops[i])});
-        connect(marker, &FielderMarker::mouseDown, this,
-                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseDown(i, b, s, x, y); });
-        connect(marker, &FielderMarker::mouseMove, this,
-                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseMove(i, b, s, x, y); });
-        connect(marker, &FielderMarker::mouseUp, this,
-                [this](int i, int b, int s, float x, float y) { behaviour_.lblFielder_MouseUp(i, b, s, x, y); });
-        lblFielder[std::size_t(i)] = marker;
-    }
+    lblFielder = makeMarkers(this, form::kZoomMarkers, behaviour_);
     // Not transient for the main window: either can cover the other.
     winId();
     QWidget::windowHandle()->setTransientParent(nullptr);

@@ -28,7 +28,7 @@ public:
     void takeIconOfMainWindow() override;
     WindowHandle windowHandle() const override;
 
-    std::array<FielderMarker*, fielddata::kFielderCount> lblFielder;
+    FielderMarkers lblFielder;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,14 +8,22 @@
 namespace ringwright::win32 {
 namespace {
 
-struct Ground {
+// The ground's state lives as long as its window.
+struct Ground final : WindowObject {
+    Ground(const Scale& scale, HBITMAP picture) : scale(scale), picture(picture) {}
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onWindowGone() override {
+        if (picture) DeleteObject(picture);
+        delete this;
+    }
+
     Scale scale;
     HBITMAP picture = nullptr;
     std::wstring ringCount;
     HFONT font = nullptr;
 };
 
-Ground* groundOf(HWND window) { return reinterpret_cast<Ground*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+Ground* groundOf(HWND window) { return WindowObject::of<Ground>(window); }
 
 void onPaint(HWND window, const Ground& ground) {
     PAINTSTRUCT paint;
@@ -62,12 +70,10 @@ void drawFocusEdge(HWND window) {
     ReleaseDC(window, dc);
 }
 
-LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Ground* ground = groundOf(window);
+LRESULT Ground::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
     switch (message) {
-    case WM_PAINT:
-        if (ground) onPaint(window, *ground);
-        return 0;
+    case WM_PAINT: onPaint(window, *this); return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers every pixel
     case WM_LBUTTONDOWN: SetFocus(window); return 0;  // so that Ctrl+C copies the picture
     case WM_KEYDOWN:
@@ -90,13 +96,6 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         // Where no marker stands: a press on a marker starts a drag instead.
         SendMessageW(GetParent(window), WM_CONTEXTMENU, wParam, lParam);
         return 0;
-    case WM_NCDESTROY:
-        if (ground) {
-            if (ground->picture) DeleteObject(ground->picture);
-            delete ground;
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        }
-        return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -104,7 +103,7 @@ LRESULT CALLBACK groundProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void GroundWindow::registerClass(HINSTANCE instance) {
-    registerWindowClass(instance, kGroundClass, groundProcedure);
+    registerWindowClass(instance, kGroundClass, WindowObject::procedure);
 }
 
 HWND GroundWindow::create(HWND parent, int id, const RECT& at, const Scale& scale) {
@@ -112,9 +111,8 @@ HWND GroundWindow::create(HWND parent, int id, const RECT& at, const Scale& scal
     const HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, kGroundClass, L"",
                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, at.left, at.top,
                                         at.right - at.left, at.bottom - at.top, parent,
-                                        reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(new Ground{scale, loadGroundPicture(instance, scale.pixels(form::kGroundPictureSide)), {}, nullptr}));
+                                        reinterpret_cast<HMENU>(INT_PTR(id)), instance,
+                                        static_cast<WindowObject*>(new Ground(scale, loadGroundPicture(instance, scale.pixels(form::kGroundPictureSide)))));
     return window;
 }
 

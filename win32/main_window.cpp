@@ -64,18 +64,13 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
     const RECT& work = monitor.rcWork;
     CreateWindowExW(kMainExStyle, kMainClass, wideFromUtf8(form::kMainTitle).c_str(), kMainStyle,
                     work.left + (work.right - work.left - outer.cx) / 2, work.top + (work.bottom - work.top - outer.cy) / 2,
-                    outer.cx, outer.cy, nullptr, nullptr, instance, this);
+                    outer.cx, outer.cy, nullptr, nullptr, instance, creationParameter());
 }
 
 MainWindow::~MainWindow() {
     if (fieldTools_) DestroyAcceleratorTable(fieldTools_);
     zoom_.reset();
     if (window_) DestroyWindow(window_);
-}
-
-LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MainWindow* self = objectOf<MainWindow>(window, message, lParam);
-    return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -95,10 +90,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU: onGroundMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_DROPFILES: onDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: core_.Form_Unload(); return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        window_ = nullptr;
-        return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }

@@ -19,12 +19,13 @@
 #include "win32/fonts.h"
 #include "win32/marker_window.h"
 #include "win32/scale.h"
+#include "win32/window_class.h"
 
 namespace ringwright::win32 {
 
 class ZoomWindow;
 
-class MainWindow final : public MainView, private MarkerEvents {
+class MainWindow final : public MainView, public WindowObject, private MarkerEvents {
 public:
     static void registerClasses(HINSTANCE instance);
 
@@ -34,7 +35,6 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     frmMain& core() { return core_; }
-    HWND handle() const { return window_; }
     // Shows the window where it was made: centred on the primary monitor's work area.
     void showCentred();
     // Tab, the arrow keys and the Alt keys of either window.
@@ -60,12 +60,9 @@ public:
     void endProgram(int exitStatus) override;
 
 private:
-    template <class Object>
-    friend Object* objectOf(HWND window, UINT message, LPARAM lParam);
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK xBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                           DWORD_PTR self);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     HWND add(const form::Row& row);
     void addTooltips();
@@ -87,7 +84,6 @@ private:
 
     HINSTANCE instance_;
     frmMain core_;
-    HWND window_ = nullptr;
     Scale scale_;
     std::unique_ptr<Fonts> fonts_;
     struct Placed {

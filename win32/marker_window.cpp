@@ -12,7 +12,13 @@
 namespace ringwright::win32 {
 namespace {
 
-struct Marker {
+// A marker's state lives as long as its window.
+struct Marker final : WindowObject {
+    Marker(int index, const MarkerLook& look, MarkerEvents& events, const Scale& scale, TwipsPoint position)
+        : index(index), look(look), events(&events), scale(scale), position(position) {}
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onWindowGone() override { delete this; }
+
     int index;
     MarkerLook look;
     MarkerEvents* events;
@@ -21,7 +27,7 @@ struct Marker {
     bool held = false;
 };
 
-Marker* markerOf(HWND window) { return reinterpret_cast<Marker*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+Marker* markerOf(HWND window) { return WindowObject::of<Marker>(window); }
 
 int heldButtons(WPARAM keys) {
     return (keys & MK_LBUTTON ? button::kLeft : 0) | (keys & MK_RBUTTON ? button::kRight : 0) |
@@ -59,9 +65,9 @@ void onPaint(HWND window, const Marker& marker) {
     EndPaint(window, &paint);
 }
 
-LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Marker* marker = markerOf(window);
-    if (!marker) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT Marker::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
+    Marker* marker = this;
     const float x = marker->scale.twips(GET_X_LPARAM(lParam));
     const float y = marker->scale.twips(GET_Y_LPARAM(lParam));
     switch (message) {
@@ -92,10 +98,6 @@ LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
             marker->events->markerLost();
         }
         return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete marker;
-        return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -103,7 +105,7 @@ LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void MarkerWindow::registerClass(HINSTANCE instance) {
-    registerWindowClass(instance, kMarkerClass, markerProcedure);
+    registerWindowClass(instance, kMarkerClass, WindowObject::procedure);
 }
 
 HWND MarkerWindow::create(HWND parent, int id, int index, TwipsPoint where, const MarkerLook& look,
@@ -113,8 +115,7 @@ HWND MarkerWindow::create(HWND parent, int id, int index, TwipsPoint where, cons
                                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, at.x, at.y, scale.pixels(look.width),
                                         scale.pixels(look.height), parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                                        nullptr);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Marker{index, look, &events, scale, where}));
+                                        static_cast<WindowObject*>(new Marker(index, look, events, scale, where)));
     return window;
 }
 

@@ -21,7 +21,7 @@ void ZoomWindow::registerClass(HINSTANCE instance) {
 
 ZoomWindow::ZoomWindow(frmZoom& behaviour, HWND main, HINSTANCE instance) : behaviour_(behaviour), main_(main) {
     // No owner: either window can cover the other.
-    CreateWindowExW(kZoomExStyle, kZoomClass, wideFromUtf8(form::kZoomTitle).c_str(), kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    CreateWindowExW(kZoomExStyle, kZoomClass, wideFromUtf8(form::kZoomTitle).c_str(), kZoomStyle, 0, 0, 0, 0, nullptr, nullptr, instance, creationParameter());
     scale_ = Scale(dpiOf(window_));
     fonts_ = std::make_unique<Fonts>(scale_);
     const SIZE outer = outerSizeFor(scale_.pixels(form::kZoomClientWidth), scale_.pixels(form::kZoomClientHeight), kZoomStyle,
@@ -38,21 +38,12 @@ ZoomWindow::~ZoomWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-LRESULT CALLBACK ZoomWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ZoomWindow* self = objectOf<ZoomWindow>(window, message, lParam);
-    return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT ZoomWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: onPaint(); return 0;
     case WM_CLOSE:
         behaviour_.abandonDrag();
         DestroyWindow(window_);
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        window_ = nullptr;
         return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
     }

@@ -13,11 +13,12 @@
 #include "win32/fonts.h"
 #include "win32/marker_window.h"
 #include "win32/scale.h"
+#include "win32/window_class.h"
 
 namespace ringwright::win32 {
 
 
-class ZoomWindow final : public ZoomView, private MarkerEvents {
+class ZoomWindow final : public ZoomView, public WindowObject, private MarkerEvents {
 public:
     static void registerClass(HINSTANCE instance);
 
@@ -29,7 +30,6 @@ public:
     ZoomWindow& operator=(const ZoomWindow&) = delete;
 
     bool alive() const { return window_ != nullptr; }
-    HWND handle() const { return window_; }
 
     TwipsPoint markerPosition(int fielder) const override;
     void moveMarker(int fielder, TwipsPoint where) override;
@@ -41,10 +41,7 @@ public:
     WindowHandle windowHandle() const override;
 
 private:
-    template <class Object>
-    friend Object* objectOf(HWND window, UINT message, LPARAM lParam);
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onPaint();
 
     void markerDown(int index, int button, int shift, float x, float y) override;
@@ -54,7 +51,6 @@ private:
 
     frmZoom& behaviour_;
     HWND main_;
-    HWND window_ = nullptr;
     Scale scale_;
     std::unique_ptr<Fonts> fonts_;
     std::array<HWND, fielddata::kFielderCount> lblFielder_{};

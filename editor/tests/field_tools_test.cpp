@@ -69,9 +69,9 @@ TEST_F(FieldToolsTest, TwoHundredStepsAndANewHistoryForAnotherField) {
     for (int k = 0; k < 300; ++k) window->Undo();
     EXPECT_EQ(view.text(txtNum(0)), "5");
     choose(1);
+    EXPECT_FALSE(window->canUndo());
     window->Undo();
-    window->Redo();
-    EXPECT_EQ(view.text(txtX(0)), "-3.500000");
+    EXPECT_EQ(view.text(txtX(0)) + " " + view.text(txtNum(0)), "-3.500000 10");
 }
 
 // The history holds only fields the range check accepted: a typed 9 that the
@@ -102,6 +102,10 @@ TEST_F(FieldToolsTest, UndoNeverBringsBackWhatTheRangeCheckRefused) {
     EXPECT_FALSE(window->canRedo());
     window->Redo();
     EXPECT_EQ(view.text(txtNum(0)) + " " + xz(2), "77 -2.000000 3.000000");
+    window->Undo();  // to the step before the 77, not to the reset it replaced
+    EXPECT_EQ(xz(2), "-2.000000 3.000000");
+    EXPECT_FALSE(window->canUndo());
+    window->Redo();
     // A Z typed out of range and not yet checked is taken back, not kept.
     view.setText(txtZ(5), "12");
     window->Undo();

@@ -158,8 +158,13 @@ TEST_F(SavingTest, ExportAndImportThroughTheirDialogs) {
     EXPECT_EQ(platform.dialogs.back().record,
               (FileDialogRecord{"Longstopper field", "*.opt", "Deep, Fine", "Select the file", 0x6, kMainHandle}));
     EXPECT_TRUE(platform.dialogs.back().save);
-    view.setText(txtNum(0), std::string(2040, 'v'));  // an oversized block makes no file
-    platform.dialogAnswers.push_back((dir / "big").string());
+    auto texts = sampleTexts();  // exactly 2040 characters fill the file; one more makes none
+    texts[0].value += std::string(2040 - fielddata::buildFieldText(texts).size(), 'v');
+    view.setText(txtNum(0), texts[0].value);
+    platform.dialogAnswers = {(dir / "full").string(), (dir / "big").string()};
+    window->cmdExport_Click();
+    EXPECT_EQ(readBytes(dir / "full.opt"), fielddata::buildFieldText(texts));
+    view.setText(txtNum(0), texts[0].value + "v");
     platform.messages.clear();
     window->cmdExport_Click();
     EXPECT_EQ(platform.messages, Messages{critical("File Size too long")});

@@ -73,6 +73,7 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_TRUE(ground.pixelColor(2, 397).lightness() < 100 && ground.pixelColor(200, 200).red() > 200);
     EXPECT_EQ(window->cmdGOBFile->toolTip(), "Select GOB file");
     EXPECT_TRUE(window->lblFileName->isHidden());
+    EXPECT_EQ(painted(window->lblFileName), QColor(192, 192, 255));  // pale blue
     EXPECT_TRUE(QFontInfo(window->cmdGOBFile->font()).bold());  // three heavy dots, whatever face stands in
     // Before any field no list shows an entry.
     EXPECT_EQ(window->cboFieldList->currentIndex(), -1);
@@ -136,7 +137,8 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     const QWidget* ground = window->Picture1->clientArea();
     platform.clientAreas[handleOf(ground)] = clientAreaOnScreenOf(*ground);
     send(marker, QEvent::MouseButtonPress, {2, 3}, Qt::MiddleButton, Qt::MiddleButton);
-    EXPECT_EQ(platform.confinements.back(), clientAreaOnScreenOf(*ground));
+    const QPoint origin = ground->mapToGlobal(QPoint(0, 0));  // the client area, 401 pixels a side
+    EXPECT_EQ(platform.confinements.back(), (ScreenRect{origin.x(), origin.y(), origin.x() + 401, origin.y() + 401}));
     EXPECT_EQ(painted(window->txtX[1]), QColor(255, 255, 0));
     EXPECT_EQ(painted(window->txtZ[1]), QColor(0, 255, 0));
     send(marker, QEvent::MouseMove, {12, 3}, Qt::NoButton, Qt::MiddleButton);
@@ -235,6 +237,24 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
                   QApplication::sendEvent(ground, &key);
               }),
               expected);
+}
+
+// A confined pointer is held on the area's last pixel, not one beyond it.
+TEST(QtPlatformTest, AConfinedPointerStaysOnTheArea) {
+    QtPlatform platform;
+    QWidget target;
+    const auto moveTo = [&](QPoint at) {
+        QCursor::setPos(at);
+        QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &move);
+        return QCursor::pos();
+    };
+    platform.confinePointer({100, 50, 501, 451});
+    EXPECT_EQ(moveTo({900, 900}), QPoint(500, 450));
+    EXPECT_EQ(moveTo({10, 10}), QPoint(100, 50));
+    EXPECT_EQ(moveTo({300, 200}), QPoint(300, 200));
+    platform.freePointer();
+    EXPECT_EQ(moveTo({900, 900}), QPoint(900, 900));
 }
 
 // The system's style values as Qt shows them: icon, buttons, the default one.

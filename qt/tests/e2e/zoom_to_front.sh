@@ -8,15 +8,7 @@ openbox >/dev/null 2>&1 & manager=$!
 for _ in $(seq 50); do xdotool search --name '^Openbox$' >/dev/null 2>&1 && break; sleep 0.1; done
 "$1" 2>"${TMPDIR:-/tmp}/zoom_to_front.log" & editor=$!
 trap 'kill $editor $manager 2>/dev/null || true' EXIT
-window() {  # <name> -> its id, once shown
-    local id
-    for _ in $(seq 300); do  # a first start may wait on the font cache
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/windows.sh"
 active() {  # the active window's name, once it is <name>, or the last one seen
     local name=""
     for _ in $(seq 30); do
