@@ -18,15 +18,22 @@ void frmMain::SetFielderCoordinates(int Index) {
 void frmMain::MoveFielderToCoordinates() {
     bool reset = false;  // a reset is a step of its own
     // A box that fails resets both boxes of the fielder to "1", so the other
-    // box needs no check and the fielder stands at (1, 1).
+    // box needs no check and the fielder stands at (1, 1). A text that is no
+    // number is gone before the range message shows.
     const auto checked = [&](int i, ControlId box) -> std::optional<double> {
         const auto value = fielddata::parseCoordinate(view_.text(box));
         if (value && fielddata::inCoordinateRange(value.value())) return value.value();
-        if (!value) say(value.reason(), style::kCritical);
+        const auto resetBoxes = [&] {
+            view_.setText(txtX(i), "1");
+            view_.setText(txtZ(i), "1");
+        };
         reset = true;
+        if (!value) {
+            say(value.reason(), style::kCritical);
+            resetBoxes();
+        }
         say("Fielder not in range", style::kCritical);
-        view_.setText(txtX(i), "1");
-        view_.setText(txtZ(i), "1");
+        resetBoxes();
         return std::nullopt;
     };
     for (int i = 0; i < fielddata::kFielderCount; ++i) {

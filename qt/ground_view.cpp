@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "editor/form.h"
@@ -32,6 +33,14 @@ protected:
         painter.setPen(Qt::white);
         const QPoint at = pixelsFromTwips(form::kRingCountAt);
         painter.drawText(QRect(at.x(), at.y(), width() - 2 * at.x(), 14), Qt::AlignLeft | Qt::AlignTop, ringCount);
+    }
+
+protected:
+    // A press on the grass gives the view the focus (so that Ctrl+C copies
+    // the picture); a press on a marker, a child of its own, does not.
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) parentWidget()->setFocus(Qt::MouseFocusReason);
+        QWidget::mousePressEvent(event);
     }
 
 private:
@@ -85,7 +94,9 @@ void GroundView::focusOutEvent(QFocusEvent* event) {
 GroundView::GroundView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches the view; a click focuses it only on the grass, so a
+    // press on a marker leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     client_ = new GroundPicture(this);
 }
 

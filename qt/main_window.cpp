@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <utility>
+
 #include "editor/form.h"
 #include "platform/qt_window_handle.h"
 #include "qt/colours.h"
@@ -130,21 +132,13 @@ void MainWindow::connectHandlers() {
 // Qt tells the focus leaving one box before it tells it arriving in the next,
 // as the handlers expect.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        if (watched == txtX[i]) {
-            if (event->type() == QEvent::FocusIn) core_.txtX_GotFocus(i);
-            if (event->type() == QEvent::FocusOut) core_.txtX_LostFocus(i);
-            if (event->type() == QEvent::KeyRelease) {
-                const auto* key = static_cast<QKeyEvent*>(event);
-                if (!key->isAutoRepeat()) core_.txtX_KeyUp(i, key->key(), shiftMask(key->modifiers()));
-            }
-        } else if (watched == txtZ[i]) {
-            if (event->type() == QEvent::FocusIn) core_.txtZ_GotFocus(i);
-            if (event->type() == QEvent::FocusOut) core_.txtZ_LostFocus(i);
-        } else if (watched == txtNum[i] && event->type() == QEvent::FocusOut) {
-            core_.txtNum_LostFocus(i);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        passOnFocus(watched, event->type() == QEvent::FocusIn, static_cast<QFocusEvent*>(event)->reason());
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        if (watched == txtX[i] && event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat()) core_.txtX_KeyUp(i, key->key(), shiftMask(key->modifiers()));
         }
-    }
     // A box's own undo would take back only its typing: the field's goes first.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -153,6 +147,25 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Only the focus moving from one control of the editor to another is lost
+// and got: a message box, a dialog, a menu or another program taking it is
+// not, and its coming back to the box that had it is no new arrival.
+void MainWindow::passOnFocus(QObject* box, bool arriving, Qt::FocusReason reason) {
+    const bool windowChange = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    if (windowChange && (!arriving || box == focusHolder_)) return;
+    if (arriving && focusHolder_) tellFocus(std::exchange(focusHolder_, nullptr), false);
+    focusHolder_ = arriving ? box : nullptr;
+    tellFocus(box, arriving);
+}
+
+void MainWindow::tellFocus(QObject* box, bool arriving) {
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        if (box == txtX[i]) arriving ? core_.txtX_GotFocus(i) : core_.txtX_LostFocus(i);
+        if (box == txtZ[i]) arriving ? core_.txtZ_GotFocus(i) : core_.txtZ_LostFocus(i);
+        if (box == txtNum[i] && !arriving) core_.txtNum_LostFocus(i);
+    }
 }
 
 // Each tool from the keyboard, and from the ground view's own menu.

@@ -72,6 +72,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void passOnFocus(QObject* box, bool arriving, Qt::FocusReason reason);
+    void tellFocus(QObject* box, bool arriving);
     void createControls();
     QWidget* make(const form::Row& row);
     void connectHandlers();
@@ -82,6 +84,7 @@ private:
     QComboBox* list(ControlId id) const;
 
     frmMain core_;
+    QObject* focusHolder_ = nullptr;  // the box the handlers were last told has the focus
     QPointer<ZoomWindow> zoom_;
 };
 

@@ -61,7 +61,10 @@ TEST_F(EditorTest, CoordinateChecksResetAFailingFielderToOneOne) {
     view.setText(txtX(4), "nan");
     view.setText(txtZ(4), "50");
     view.setText(txtX(5), " 1.2345678");
+    std::vector<std::string> shown;  // fielder 3's boxes while each message is up
+    platform.whileMessageShown = [&] { shown.push_back(xz(3)); };
     window->MoveFielderToCoordinates();
+    EXPECT_EQ(std::vector(shown.begin() + 1, shown.begin() + 3), (std::vector<std::string>{"-1.000000 abc", "1 1"}));
     EXPECT_EQ(platform.messages,
               (Messages{critical("Fielder not in range"), critical("Cannot convert \"abc\" to a number"),
                         critical("Fielder not in range"), critical("Cannot convert \"nan\" to a number"),

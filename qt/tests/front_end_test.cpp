@@ -54,8 +54,8 @@ protected:
     QWidget* focused() const { return QApplication::focusWidget(); }
 };
 
-// The colour a control actually shows inside its edge.
-QColor painted(QWidget* control) { return control->grab().toImage().pixelColor(2, 2); }
+// The colour a control actually shows inside its edge and a focus frame.
+QColor painted(QWidget* control) { return control->grab().toImage().pixelColor(3, 3); }
 
 TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(window->size(), QSize(696, 446));
@@ -130,12 +130,27 @@ TEST_F(QtFrontEndTest, FocusLeavesBeforeItArrivesAndOnlyAKeyReleasePlaces) {
     QTest::keyRelease(window->txtX[0], Qt::Key_Shift);  // any key at all, empty boxes
     EXPECT_EQ(platform.messages.size(), 18u);
     EXPECT_EQ(window->txtX[8]->text(), "1");
+
+    // A message box taking the focus is no lost focus, nor its return an arrival.
+    window->txtX[0]->setFocus();
+    QColor during;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        QTest::qWait(50);
+        during = painted(window->lblFielder[0]);
+        box->close();
+    });
+    QMessageBox::critical(window.get(), "Ringwright", "Fielder not in range");
+    EXPECT_EQ(during, QColor(0, 0, 255));
+    EXPECT_EQ(window->focusWidget(), window->txtX[0]);
 }
 
 TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     FielderMarker* marker = window->lblFielder[1];  // at (1320, 1080) twips: (88, 72) pixels
     const QWidget* ground = window->Picture1->clientArea();
     platform.clientAreas[handleOf(ground)] = clientAreaOnScreenOf(*ground);
+    window->txtX[1]->setFocus();  // a marker takes no focus: its own stays blue
     send(marker, QEvent::MouseButtonPress, {2, 3}, Qt::MiddleButton, Qt::MiddleButton);
     const QPoint origin = ground->mapToGlobal(QPoint(0, 0));  // the client area, 401 pixels a side
     EXPECT_EQ(platform.confinements.back(), (ScreenRect{origin.x(), origin.y(), origin.x() + 401, origin.y() + 401}));
@@ -153,6 +168,12 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     EXPECT_EQ(window->txtX[1]->text(), "4.080000");
     EXPECT_EQ(window->txtZ[1]->text(), "5.520000");
     EXPECT_EQ(painted(window->txtX[1]), QApplication::palette().color(QPalette::Base));
+    QTest::mouseClick(marker, Qt::LeftButton, {}, {2, 3});  // as the system tells a click
+    EXPECT_EQ(focused(), window->txtX[1]);
+    EXPECT_EQ(painted(marker), QColor(0, 0, 255));
+    QTest::mouseClick(window->Picture1->clientArea(), Qt::LeftButton, {}, {300, 20});
+    EXPECT_EQ(focused(), window->Picture1);  // the grass does take it
+    EXPECT_EQ(painted(marker), QColor(255, 0, 0));
 }
 
 TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
