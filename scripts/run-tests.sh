@@ -11,14 +11,16 @@ source "$root/scripts/ensure-packages.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev xvfb xauth xdotool imagemagick locales zip unzip openbox
 ensure_packages --no-install-recommends "${WINE_CHECK_PACKAGES[@]}"
 
-# The number tests run once under a comma locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+# The number tests run once under a comma locale, and the Windows layer once
+# on a code page other than the game's.
+for wanted in de_DE pl_PL; do
+    locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8$" && continue
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo sed -i "s/^# *$wanted.UTF-8 UTF-8/$wanted.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen
-fi
+done
 
 cd "$root"
 cmake --preset wine-check

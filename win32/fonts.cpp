@@ -1,6 +1,6 @@
 #include "win32/fonts.h"
 
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace ringwright::win32 {
 namespace {

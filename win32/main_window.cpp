@@ -1,11 +1,13 @@
 #include "win32/main_window.h"
 
+#include <utility>
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include "editor/form.h"
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 #include "win32/colours.h"
 #include "win32/control_kinds.h"
 #include "win32/control_ids.h"
@@ -23,6 +25,7 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;  // file
 // Posted once the controls are made: the tooltips, which no one sees before
 // the pointer rests on a control, are made after the window is up.
 constexpr UINT kAddTooltips = WM_APP;
+constexpr UINT kSettleFocus = WM_APP + 1;
 
 // One message for a box's usual short text; its length is asked only for a
 // text that fills the first buffer.
@@ -81,6 +84,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PostMessageW(window_, kAddTooltips, 0, 0);
         return 0;
     case kAddTooltips: addTooltips(); return 0;
+    case kSettleFocus: settleLostFocus(); return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -218,20 +222,44 @@ void MainWindow::onNextControl(WPARAM which, bool isHandle) {
     if (next) SetFocus(next);
 }
 
+// Only the focus moving from one control of the editor to another is lost
+// and got: a message box, a dialog or another program taking it is not, and
+// its coming back to the box that had it is no new arrival. Where a lost
+// focus went is known only once it has arrived, so it is settled then: at
+// the next control's own arrival, or just after.
+void MainWindow::onBoxFocus(int id, bool arriving) {
+    if (!arriving) {
+        pendingLoss_ = id;
+        PostMessageW(window_, kSettleFocus, 0, 0);
+        return;
+    }
+    if (pendingLoss_) tellFocus(std::exchange(pendingLoss_, 0), false);
+    if (id == focusHolder_) return;
+    if (focusHolder_) tellFocus(focusHolder_, false);  // it left while the editor was away
+    tellFocus(id, true);
+}
+
+void MainWindow::settleLostFocus() {
+    const HWND focus = GetFocus();
+    if (pendingLoss_ && focus && IsChild(window_, focus)) tellFocus(pendingLoss_, false);
+    pendingLoss_ = 0;
+}
+
+void MainWindow::tellFocus(int id, bool arriving) {
+    focusHolder_ = arriving ? id : 0;
+    const auto in = [id](int first) { return id >= first && id < first + fielddata::kFielderCount; };
+    if (in(id::kTxtX)) arriving ? core_.txtX_GotFocus(id - id::kTxtX) : core_.txtX_LostFocus(id - id::kTxtX);
+    if (in(id::kTxtZ)) arriving ? core_.txtZ_GotFocus(id - id::kTxtZ) : core_.txtZ_LostFocus(id - id::kTxtZ);
+    if (in(id::kTxtNum) && !arriving) core_.txtNum_LostFocus(id - id::kTxtNum);
+}
+
 void MainWindow::onCommand(int id, int code) {
     const auto fielderOf = [id](int first) { return id - first; };
-    if (id >= id::kTxtX && id < id::kTxtX + fielddata::kFielderCount) {
-        if (code == EN_SETFOCUS) core_.txtX_GotFocus(fielderOf(id::kTxtX));
-        if (code == EN_KILLFOCUS) core_.txtX_LostFocus(fielderOf(id::kTxtX));
-        return;
-    }
-    if (id >= id::kTxtZ && id < id::kTxtZ + fielddata::kFielderCount) {
-        if (code == EN_SETFOCUS) core_.txtZ_GotFocus(fielderOf(id::kTxtZ));
-        if (code == EN_KILLFOCUS) core_.txtZ_LostFocus(fielderOf(id::kTxtZ));
-        return;
-    }
-    if (id >= id::kTxtNum && id < id::kTxtNum + fielddata::kFielderCount) {
-        if (code == EN_KILLFOCUS) core_.txtNum_LostFocus(fielderOf(id::kTxtNum));
+    const bool box = (id >= id::kTxtX && id < id::kTxtX + fielddata::kFielderCount) ||
+                     (id >= id::kTxtZ && id < id::kTxtZ + fielddata::kFielderCount) ||
+                     (id >= id::kTxtNum && id < id::kTxtNum + fielddata::kFielderCount);
+    if (box) {
+        if (code == EN_SETFOCUS || code == EN_KILLFOCUS) onBoxFocus(id, code == EN_SETFOCUS);
         return;
     }
     if (id >= id::kCboAnim && id < id::kCboAnim + fielddata::kFielderCount) {

@@ -64,6 +64,9 @@ private:
                                           DWORD_PTR self);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
+    void onBoxFocus(int id, bool arriving);
+    void settleLostFocus();
+    void tellFocus(int id, bool arriving);
     HWND add(const form::Row& row);
     void addTooltips();
     void layOut();
@@ -95,6 +98,8 @@ private:
     std::map<HWND, StoredColour> backColours_;
     std::map<ControlId, HWND> controls_;  // every row of the form
     HWND picture1_ = nullptr, tooltip_ = nullptr, lastFocus_ = nullptr;
+    int focusHolder_ = 0;  // the box the handlers were last told has the focus
+    int pendingLoss_ = 0;  // a box that lost the focus to a place not yet known
     std::array<HWND, fielddata::kFielderCount> lblFielder_{};
     std::unique_ptr<ZoomWindow> zoom_;
     HACCEL fieldTools_ = nullptr;

@@ -1,7 +1,7 @@
 #include "win32/zoom_window.h"
 
 #include "editor/form.h"
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
 #include "win32/window_class.h"

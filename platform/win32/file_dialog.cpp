@@ -1,46 +1,26 @@
 #include "platform/win32/file_dialog.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace ringwright::win32 {
 namespace {
 
 // The buffer's 254 characters: the offered name, then blanks.
-void fillPadded(std::array<char, kFileBufferSize>& buffer, const std::string& offered) {
-    buffer.fill(' ');
+void fillPadded(std::array<wchar_t, kFileBufferSize>& buffer, const std::wstring& offered) {
+    buffer.fill(L' ');
     offered.copy(buffer.data(), std::min(offered.size(), kFileBufferSize - 1));
-    buffer.back() = '\0';
-}
-
-// The dialog's texts as the "A" call takes them.
-std::string ansiOf(const std::string& utf8) { return ansiFromWideLossy(wideFromUtf8(utf8)); }
-
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
-// The names in a folder whose Windows-1252 form, '?' for what it lacks, is
-// `ansiName`.
-std::vector<std::wstring> namesMatching(const std::wstring& folder, const std::string& ansiName) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (ansiFromWideLossy(found.cFileName) == ansiName) names.emplace_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
+    buffer.back() = L'\0';
 }
 
 }  // namespace
 
-AnsiFileDialog::AnsiFileDialog(const FileDialogRecord& values, HINSTANCE instance)
-    : filter(ansiOf(values.filterDescription) + '\0' + ansiOf(values.filterPattern) + '\0' + '\0'),
-      title(ansiOf(values.title)) {
-    fillPadded(file, ansiOf(values.fileName));
-    fillPadded(fileTitle, "");
+FileDialog::FileDialog(const FileDialogRecord& values, HINSTANCE instance)
+    : filter(wideFromUtf8(values.filterDescription) + L'\0' + wideFromUtf8(values.filterPattern) + L'\0' + L'\0'),
+      title(wideFromUtf8(values.title)) {
+    fillPadded(file, wideFromUtf8(values.fileName));
+    fillPadded(fileTitle, L"");
     record.lStructSize = kFileDialogRecordSize;
     record.hwndOwner = reinterpret_cast<HWND>(values.owner);
     record.hInstance = instance;
@@ -54,38 +34,11 @@ AnsiFileDialog::AnsiFileDialog(const FileDialogRecord& values, HINSTANCE instanc
     record.Flags = values.flags;
 }
 
-std::string AnsiFileDialog::chosenFileName() const {
-    std::string text(file.data(), std::find(file.begin(), file.end(), '\0'));
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-ChosenPath resolveChosenPath(const std::string& ansiPath) {
-    if (ansiPath.find('?') == std::string::npos) return {wideFromAnsi(ansiPath), {}};
-    std::wstring resolved;
-    std::size_t start = 0;
-    while (start <= ansiPath.size()) {
-        std::size_t end = start;
-        while (end < ansiPath.size() && !isSeparator(ansiPath[end])) ++end;
-        const std::string part = ansiPath.substr(start, end - start);
-        if (part.find('?') == std::string::npos) {
-            resolved += wideFromAnsi(part);
-        } else {
-            const auto names = namesMatching(resolved, part);
-            if (names.size() != 1) {
-                const std::string start = "The path \"" + utf8FromAnsi(ansiPath) +
-                                          "\" holds characters that the file dialog hands over only as \"?\", and ";
-                if (names.empty()) return {{}, start + "no such file was found. Choose a name without them."};
-                return {{}, start + std::to_string(names.size()) +
-                                " files match it. Rename the file so that its name tells it apart."};
-            }
-            resolved += names.front();
-        }
-        if (end < ansiPath.size()) resolved += static_cast<wchar_t>(ansiPath[end]);
-        start = end + 1;
-    }
-    return {resolved, {}};
+std::string FileDialog::chosenFileName() const {
+    const std::wstring text(file.data(), std::find(file.begin(), file.end(), L'\0'));
+    const auto first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return {};
+    return utf8FromWide(text.substr(first, text.find_last_not_of(L' ') - first + 1));
 }
 
 }  // namespace ringwright::win32

@@ -9,12 +9,39 @@
 
 #include <vector>
 
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/file_dialog.h"
 
 namespace ringwright::win32 {
 namespace {
 
+// A message box or file dialog disables only its owner; every other window
+// of the editor (the zoom window) is disabled with it for as long as it is
+// shown, so nothing runs in the middle of the handler that opened it.
+class OtherWindowsDisabled {
+public:
+    explicit OtherWindowsDisabled(HWND owner) : owner_(owner) {
+        EnumThreadWindows(GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~OtherWindowsDisabled() {
+        for (HWND window : disabled_)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK disable(HWND window, LPARAM self) {
+        auto& blocking = *reinterpret_cast<OtherWindowsDisabled*>(self);
+        if (window != blocking.owner_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            blocking.disabled_.push_back(window);
+        }
+        return TRUE;
+    }
+    HWND owner_;
+    std::vector<HWND> disabled_;
+};
 
 std::string hex(DWORD value) {
     char text[16];
@@ -28,23 +55,22 @@ Win32Platform::Win32Platform() : instance_(GetModuleHandleW(nullptr)) {}
 
 void Win32Platform::initialiseCommonControls() { InitCommonControls(); }
 
-// The style values are the system's own. A text that Windows-1252 cannot
-// carry, such as a path with other characters, goes through the wide call
-// so the player reads it as it is.
+// The style values are the system's own.
 int Win32Platform::messageBox(const std::string& text, int style, const std::string& caption) {
     const HWND owner = GetActiveWindow();
-    const auto type = static_cast<UINT>(style);
-    const auto ansiText = ansiFromUtf8(text);
-    const auto ansiCaption = ansiFromUtf8(caption);
-    const int pressed = ansiText && ansiCaption
-                            ? MessageBoxA(owner, ansiText->c_str(), ansiCaption->c_str(), type)
-                            : MessageBoxW(owner, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(), type);
+    const OtherWindowsDisabled blocked(owner);
+    const int pressed = MessageBoxW(owner, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(),
+                                    static_cast<UINT>(style));
     return pressed == 0 ? answer::kCancel : pressed;
 }
 
 std::optional<std::string> Win32Platform::fileDialog(const FileDialogRecord& values, bool save) {
-    AnsiFileDialog dialog(values, static_cast<HINSTANCE>(instance_));
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog.record) : GetOpenFileNameA(&dialog.record);
+    FileDialog dialog(values, static_cast<HINSTANCE>(instance_));
+    BOOL chosen = FALSE;
+    {
+        const OtherWindowsDisabled blocked(dialog.record.hwndOwner);
+        chosen = save ? GetSaveFileNameW(&dialog.record) : GetOpenFileNameW(&dialog.record);
+    }
     if (!chosen) {
         // 0 with no error is the player's cancel; anything else is a failure.
         if (const DWORD error = CommDlgExtendedError())
@@ -52,13 +78,9 @@ std::optional<std::string> Win32Platform::fileDialog(const FileDialogRecord& val
                        std::string(form::kMainTitle));
         return std::nullopt;
     }
-    const ChosenPath path = resolveChosenPath(dialog.chosenFileName());
-    if (!path.problem.empty()) {
-        messageBox(path.problem, style::kCritical, std::string(form::kMainTitle));
-        return std::nullopt;
-    }
-    if (path.path.empty()) return std::nullopt;
-    return utf8FromWide(path.path);
+    const std::string path = dialog.chosenFileName();
+    if (path.empty()) return std::nullopt;
+    return path;
 }
 
 std::optional<std::string> Win32Platform::openFileDialog(const FileDialogRecord& record) {

@@ -6,6 +6,7 @@
 //   inspector answer <path>     types <path> as the file name of the open file dialog, then OK
 //   inspector close             asks the main window to close, as its close button does
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ansi_text.h"
+#include "platform/win32/wide_text.h"
 #include "win32/control_ids.h"
 
 using namespace ringwright::win32;
@@ -193,6 +194,7 @@ void putZoom(HWND zoom) {
     put("zoom.rect", rectText(screenRect(zoom)));
     put("zoom.client", rectText(clientOnScreen(zoom)));
     put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
+    put("zoom.enabled", IsWindowEnabled(zoom) ? "1" : "0");
     put("zoom.title", utf8(textOf(zoom)));
     // Above the main window in the order windows cover each other.
     const HWND main = FindWindowW(kMainClass, nullptr);
@@ -328,7 +330,11 @@ int main(int argc, char** argv) {
         if (!dialog) return 2;
         HWND name = GetDlgItem(dialog, 0x47C);
         if (!name) name = GetDlgItem(dialog, 0x480);
-        ask(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideFromUtf8(argv[2]).c_str()));
+        // The path as typed, whatever the code page would make of it.
+        int count = 0;
+        LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+        ask(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count > 2 ? words[2] : L""));
+        LocalFree(words);
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return 0;
     }

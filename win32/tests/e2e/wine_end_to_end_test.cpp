@@ -306,6 +306,10 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
     const Rect client = rectOf(s["main.client"]);
     click({client.right - 8, client.bottom - 8});
     waitFor("zoom.above", "0");
+    xdo("key alt+a");  // a message box blocks the zoom window too, while it is shown
+    EXPECT_EQ(waitFor("message.caption", "Ringwright")["zoom.enabled"], "0");
+    xdo("key Return");
+    waitFor("zoom.enabled", "1");
     xdo("key alt+z");
     waitFor("zoom.above", "1");
     inspector("close");  // the main window's close ends the program, the zoom window open or not
@@ -326,6 +330,8 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     waitFor("focus", "txtX(2)");
     waitFor("colour.lblFielder(2)", "0000FF");
     xdo("key End");
+    // The message box takes the focus, which is no lost focus: the marker stays blue.
+    EXPECT_EQ(waitFor("message.text", "Fielder not in range")["colour.lblFielder(2)"], "0000FF");
     expectMessage("Fielder not in range", "critical", "OK");
     // The focus is back where it was before the message.
     expectKeys(state(), {{"txtX(2)", "1"}, {"txtZ(2)", "1"}, {"lblFielder(2)", "175,175,185,191"},
@@ -364,20 +370,23 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
 
 TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     started();
+    // A folder whose name no one code page holds whole.
+    const fs::path folder = dir / "\u0141\u00F3d\u017A \u0451";
+    fs::create_directory(folder);
     xdo("key alt+e");
     EXPECT_EQ(waitFor("dialog.caption", "Select the file")["boxes"], "1");
-    inspector("answer '" + windowsPath(dir / "sent") + "'");
-    expectMessage("Exported to " + windowsPath(dir / "sent.opt"), "information", "OK");
-    EXPECT_TRUE(readBytes(dir / "sent.opt") == readBytes(archive).substr(4096, 2040));
+    inspector("answer '" + windowsPath(folder / "sent") + "'");
+    expectMessage("Exported to " + windowsPath(folder / "sent.opt"), "information", "OK");
+    EXPECT_TRUE(readBytes(folder / "sent.opt") == readBytes(archive).substr(4096, 2040));
 
     fielddata::FieldTexts texts;
     for (int i = 0; i < 9; ++i) texts[i] = {"2.5", "-" + std::to_string(i), "Close01.anm", "7"};
-    writeBytes(dir / "slips.opt", fielddata::buildFieldText(texts));
+    writeBytes(folder / "slips.opt", fielddata::buildFieldText(texts));
     xdo("key alt+i");
     waitFor("dialog.caption", "Select the file");
-    inspector("answer '" + windowsPath(dir / "slips.opt") + "'");
+    inspector("answer '" + windowsPath(folder / "slips.opt") + "'");
     expectKeys(waitFor("txtX(5)", "2.5"), {{"txtZ(5)", "-5"}, {"cboAnim(5)", "2:Close01.anm"},
-                                           {"lblFileName", windowsPath(dir / "slips.opt")},
+                                           {"lblFileName", windowsPath(folder / "slips.opt")},
                                            {"lblFielder(5)", "138,325,148,341"}, {"boxes", "0"}});
 
     // The ground as a picture: saved from its menu, copied with Ctrl+C.
