@@ -239,7 +239,8 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
                          {"txtX(0)", "0.000000"}});
     xdo("mouseup 1");
     expectKeys(waitFor("txtX(0)", "-1.200000"), {{"txtZ(0)", "-0.800000"}, {"lblFielder(0)", "230,220,240,236"},
-                                                 {"clip", "0,0,1280,1024"}, {"colour.txtX(0)", "FFFFFF"}});
+                                                 {"clip", "0,0,1280,1024"}, {"colour.txtX(0)", "FFFFFF"},
+                                                 {"focus", "txtGOBFile"}});  // a marker takes no focus
 
     // Zoom opens over the main window's corner: fielder 0, at (5800, 5200)
     // twips, in the middle square; fielder 1 parked beyond the right edge.
