@@ -1,0 +1,167 @@
+#include "editor/fielding_positions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+#include "fielddata/coordinates.h"
+
+namespace ringwright::positions {
+namespace {
+
+// The regions of the ground, one side and depth at a time, each from the
+// angle it begins at (from straight down the pitch) to the next one listed.
+// The boundaries are the ones coaching diagrams of cricket draw: square is
+// 90 degrees, the slip cordon and fine leg lie within some 30 degrees of
+// straight behind, the "mid" and "long" positions within 25 to 45 degrees
+// of straight, cover and midwicket halfway between.
+struct Region {
+    bool offSide;
+    Depth depth;
+    double from;  // degrees
+    const char* name;
+};
+constexpr Region kRegions[] = {
+    // Off side, within 12 yards of the striker.
+    {true, Depth::Close, 125, "slip"},
+    {true, Depth::Close, 105, "gully"},
+    {true, Depth::Close, 60, "silly point"},
+    {true, Depth::Close, 0, "silly mid-off"},
+    // Off side, inside the ring.
+    {true, Depth::Ring, 150, "fly slip"},
+    {true, Depth::Ring, 125, "gully"},
+    {true, Depth::Ring, 100, "backward point"},
+    {true, Depth::Ring, 80, "point"},
+    {true, Depth::Ring, 65, "cover point"},
+    {true, Depth::Ring, 45, "cover"},
+    {true, Depth::Ring, 25, "extra cover"},
+    {true, Depth::Ring, 0, "mid-off"},
+    // Off side, outside the ring.
+    {true, Depth::Deep, 125, "third man"},
+    {true, Depth::Deep, 85, "deep point"},
+    {true, Depth::Deep, 40, "deep cover"},
+    {true, Depth::Deep, 0, "long off"},
+    // Leg side, within 12 yards.
+    {false, Depth::Close, 135, "leg slip"},
+    {false, Depth::Close, 105, "leg gully"},
+    {false, Depth::Close, 45, "short leg"},
+    {false, Depth::Close, 0, "silly mid-on"},
+    // Leg side, inside the ring.
+    {false, Depth::Ring, 135, "short fine leg"},
+    {false, Depth::Ring, 100, "backward square leg"},
+    {false, Depth::Ring, 80, "square leg"},
+    {false, Depth::Ring, 35, "midwicket"},
+    {false, Depth::Ring, 0, "mid-on"},
+    // Leg side, outside the ring.
+    {false, Depth::Deep, 150, "fine leg"},
+    {false, Depth::Deep, 125, "long leg"},
+    {false, Depth::Deep, 95, "deep square leg"},
+    {false, Depth::Deep, 55, "deep midwicket"},
+    {false, Depth::Deep, 30, "cow corner"},
+    {false, Depth::Deep, 0, "long on"},
+};
+
+constexpr const char* kSlipOrdinals[] = {"first", "second", "third", "fourth"};
+
+// The animation of a fielder in the slip cordon.
+constexpr std::string_view kSlipAnimation = "Slip01.anm";
+
+// The clockwise order of the summary: the off side from behind to straight,
+// then the leg side from straight to behind.
+double sweepOrder(const Bearing& bearing) { return bearing.offSide ? 180 - bearing.degrees : 180 + bearing.degrees; }
+
+}  // namespace
+
+Bearing bearingOf(GroundPoint fielder, Orientation orientation) {
+    const double towardsBowler = orientation.striker == StrikerEnd::Bottom ? 1.0 : -1.0;  // Z grows upwards
+    const double towardsOff = orientation.off == OffSide::Right ? -1.0 : 1.0;             // X grows to the left
+    const double along = (fielder.z + towardsBowler * kStumpsZ) * towardsBowler;
+    const double across = fielder.x * towardsOff;
+    Bearing bearing;
+    bearing.degrees = std::atan2(std::abs(across), along) * 180 / std::numbers::pi;
+    bearing.yards = std::hypot(along, across) * kYardsPerUnit;
+    bearing.offSide = across >= 0;
+    const bool insideRing = std::hypot(fielder.x, fielder.z) <= kRingRadius;
+    bearing.depth = bearing.yards <= kCloseYards ? Depth::Close : insideRing ? Depth::Ring : Depth::Deep;
+    return bearing;
+}
+
+std::string regionName(const Bearing& bearing) {
+    for (const Region& region : kRegions)
+        if (region.offSide == bearing.offSide && region.depth == bearing.depth && bearing.degrees >= region.from)
+            return region.name;
+    return {};
+}
+
+FieldNames nameFielders(const FieldPoints& field, Orientation orientation) {
+    FieldNames names;
+    std::vector<std::pair<double, int>> slips;  // by angle, the keeper's side first
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        if (!field[std::size_t(i)]) continue;
+        const Bearing bearing = bearingOf(*field[std::size_t(i)], orientation);
+        names[std::size_t(i)] = regionName(bearing);
+        if (names[std::size_t(i)] == "slip") slips.push_back({-bearing.degrees, i});
+    }
+    std::sort(slips.begin(), slips.end());
+    for (std::size_t k = 0; k < slips.size() && k < std::size(kSlipOrdinals); ++k)
+        names[std::size_t(slips[k].second)] = std::string(kSlipOrdinals[k]) + " slip";
+    return names;
+}
+
+std::string describeField(const FieldPoints& field, Orientation orientation) {
+    std::vector<std::pair<double, std::string>> placed;
+    int off = 0, leg = 0;
+    for (const auto& point : field) {
+        if (!point) continue;
+        const Bearing bearing = bearingOf(*point, orientation);
+        placed.push_back({sweepOrder(bearing), regionName(bearing)});
+        ++(bearing.offSide ? off : leg);
+    }
+    std::stable_sort(placed.begin(), placed.end());
+    std::vector<std::string> order;
+    std::map<std::string, int> held;
+    for (const auto& [where, name] : placed)
+        if (held[name]++ == 0) order.push_back(name);
+    std::string line;
+    for (const std::string& name : order) {
+        const int count = held[name];
+        const std::string shown = name == "slip" ? (count == 1 ? "1 slip" : std::to_string(count) + " slips")
+                                  : count == 1   ? name
+                                                 : name + " \u00D7" + std::to_string(count);
+        line += (line.empty() ? "" : ", ") + shown;
+    }
+    return line + " \u00B7 " + std::to_string(off) + " off, " + std::to_string(leg) + " leg";
+}
+
+FieldPoints pointsOf(const fielddata::FieldTexts& texts) {
+    FieldPoints points;
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const auto x = fielddata::parseCoordinate(texts[std::size_t(i)].x);
+        const auto z = fielddata::parseCoordinate(texts[std::size_t(i)].z);
+        if (x && z) points[std::size_t(i)] = GroundPoint{x.value(), z.value()};
+    }
+    return points;
+}
+
+OrientationGuess guessOrientation(const std::vector<fielddata::FieldTexts>& fields) {
+    double x = 0, z = 0;
+    int slips = 0;
+    for (const fielddata::FieldTexts& texts : fields) {
+        const FieldPoints points = pointsOf(texts);
+        for (int i = 0; i < fielddata::kFielderCount; ++i)
+            if (points[std::size_t(i)] && fielddata::animationEntry(texts[std::size_t(i)].animation) == fielddata::animationEntry(kSlipAnimation)) {
+                x += points[std::size_t(i)]->x;
+                z += points[std::size_t(i)]->z;
+                ++slips;
+            }
+    }
+    OrientationGuess guess{{}, slips};
+    if (slips == 0) return guess;
+    // The slips stand beyond the striker's end, on the off side.
+    guess.orientation.striker = z > 0 ? StrikerEnd::Top : StrikerEnd::Bottom;
+    guess.orientation.off = x > 0 ? OffSide::Left : OffSide::Right;
+    return guess;
+}
+
+}  // namespace ringwright::positions

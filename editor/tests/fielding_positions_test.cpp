@@ -1,0 +1,90 @@
+// Positions typed out as a coach gives them, in degrees from straight down
+// the pitch and yards from the striker's stumps, under all four orientations.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "editor/fielding_positions.h"
+
+namespace ringwright::testing {
+namespace {
+
+using namespace positions;
+
+const Orientation kAll[] = {{StrikerEnd::Bottom, OffSide::Right}, {StrikerEnd::Bottom, OffSide::Left},
+                            {StrikerEnd::Top, OffSide::Right}, {StrikerEnd::Top, OffSide::Left}};
+
+// 22 yards between stumps 2.6 units apart; X grows to the left on the ground
+// view, Z upwards.
+GroundPoint at(double degrees, double yards, bool offSide, Orientation o) {
+    const double units = yards * 2.6 / 22, radians = degrees * 3.14159265358979 / 180;
+    const double towardsBowler = o.striker == StrikerEnd::Bottom ? 1 : -1;
+    const double towardsOff = o.off == OffSide::Right ? -1 : 1;
+    return {towardsOff * (offSide ? 1 : -1) * units * std::sin(radians),
+            towardsBowler * (units * std::cos(radians) - 1.3)};
+}
+
+TEST(FieldingPositions, EachPositionIsNamedFromTheStrikersStumpsWhicheverWayTheGroundIsSeen) {
+    const struct {
+        double degrees, yards;
+        bool offSide;
+        const char* name;
+    } spots[] = {{135, 10, true, "first slip"},    {135, 20, true, "gully"},          {90, 25, true, "point"},
+                 {55, 25, true, "cover"},          {12, 25, true, "mid-off"},         {10, 70, false, "long on"},
+                 {70, 60, false, "deep midwicket"}, {105, 60, false, "deep square leg"}, {165, 55, false, "fine leg"},
+                 {140, 55, true, "third man"},     {90, 25, false, "square leg"},     {120, 8, false, "leg gully"}};
+    for (const Orientation& o : kAll)
+        for (const auto& spot : spots) {
+            FieldPoints field;
+            field[4] = at(spot.degrees, spot.yards, spot.offSide, o);
+            EXPECT_EQ(nameFielders(field, o)[4], spot.name)
+                << spot.name << " with the striker at the " << (o.striker == StrikerEnd::Top ? "top" : "bottom");
+            EXPECT_NEAR(bearingOf(*field[4], o).degrees, spot.degrees, 1e-9);
+            EXPECT_NEAR(bearingOf(*field[4], o).yards, spot.yards, 1e-9);
+        }
+    // As the game's own files place a first slip, seen the default way.
+    FieldPoints slip;
+    slip[0] = GroundPoint{-0.9, -2.1};
+    EXPECT_EQ(nameFielders(slip, {})[0], "first slip");
+    EXPECT_EQ(nameFielders(slip, {StrikerEnd::Top, OffSide::Right})[0], "mid-off");  // seen from the other end
+}
+
+TEST(FieldingPositions, TheFieldInOneLineCountsSlipsAndRepeatsClockwise) {
+    for (const Orientation& o : kAll) {
+        FieldPoints field;
+        const double slips[][2] = {{150, 9}, {138, 10}, {127, 11}};
+        for (int k = 0; k < 3; ++k) field[std::size_t(k)] = at(slips[k][0], slips[k][1], true, o);
+        field[3] = at(12, 25, false, o);   // mid-on
+        field[4] = at(115, 18, true, o);   // backward point
+        field[5] = at(118, 20, true, o);   // backward point again
+        field[6] = at(55, 25, true, o);    // cover
+        field[7] = at(90, 25, false, o);   // square leg
+        field[8] = at(165, 55, false, o);  // fine leg
+        EXPECT_EQ(describeField(field, o),
+                  "3 slips, backward point \u00D72, cover, mid-on, square leg, fine leg \u00B7 6 off, 3 leg");
+        const FieldNames names = nameFielders(field, o);
+        EXPECT_EQ(names[0] + ", " + names[1] + ", " + names[2], "first slip, second slip, third slip");
+    }
+    FieldPoints empty;
+    empty[2] = GroundPoint{0, 5};  // straight in front, beyond the ring
+    EXPECT_EQ(describeField(empty, {}), "long off \u00B7 1 off, 0 leg");
+}
+
+TEST(FieldingPositions, TheOrientationIsGuessedFromTheSlipsOfTheCatalogue) {
+    const auto fieldWithSlip = [](const char* x, const char* z) {
+        fielddata::FieldTexts texts;
+        for (auto& fielder : texts) fielder = {"3", "3", "Basic04b.anm", "1"};
+        texts[2] = {x, z, "slip01.ANM", "1"};  // the game finds animations whatever their case
+        return texts;
+    };
+    EXPECT_EQ(guessOrientation({}).orientation, (Orientation{StrikerEnd::Bottom, OffSide::Right}));
+    EXPECT_EQ(guessOrientation({}).slipFielders, 0);
+    const auto upLeft = guessOrientation({fieldWithSlip("0.9", "2.1"), fieldWithSlip("1.2", "1.9"), fieldWithSlip("-0.5", "-1")});
+    EXPECT_EQ(upLeft.orientation, (Orientation{StrikerEnd::Top, OffSide::Left}));
+    EXPECT_EQ(upLeft.slipFielders, 3);
+    EXPECT_EQ(guessOrientation({fieldWithSlip("-0.9", "-2.1")}).orientation, (Orientation{StrikerEnd::Bottom, OffSide::Right}));
+    EXPECT_EQ(guessOrientation({fieldWithSlip("abc", "-2.1")}).slipFielders, 0);
+}
+
+}  // namespace
+}  // namespace ringwright::testing
