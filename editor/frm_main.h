@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "editor/field_history.h"
+#include "editor/fielding_positions.h"
 #include "editor/form.h"
 #include "editor/frm_zoom.h"
 #include "editor/marker_drag.h"
@@ -120,6 +121,8 @@ private:
     int animationEntry(int fielder, const std::string& name) const;
     void placeMarkersFromBoxes();
     void showRingCount();
+    void showFieldInWords();
+    void guessOrientation(fielddata::Archive& archive, const fielddata::Catalogue& catalogue);
 
     MainView& view_;
     Platform& platform_;
@@ -128,6 +131,10 @@ private:
     fielddata::FieldOffset CurrentFieldOffset = 0;
     MarkerDrag drag_;  // holds the grab offset
     FieldHistory history_;
+    // Which end the striker is at and which side is off, as guessed from
+    // the slips of the catalogue's fields in this archive.
+    positions::OrientationGuess orientation_;
+    std::string orientationGuessedFor_;
 };
 
 }  // namespace ringwright

@@ -5,6 +5,7 @@
 // markers' positions, and the behaviour reads them afresh every time.
 // Texts are UTF-8.
 #include <compare>
+#include <array>
 #include <string>
 
 #include "editor/platform.h"
@@ -42,6 +43,8 @@ public:
     virtual void takeIconOfMainWindow() = 0;
     // The window whose client area the pointer is confined to.
     virtual WindowHandle windowHandle() const = 0;
+    // Each marker's caption: the name of its fielder's position.
+    virtual void setFielderNames(const std::array<std::string, 9>& names) = 0;
 };
 
 class MainView {
@@ -69,6 +72,9 @@ public:
     // The count of fielders inside and outside the circle, shown in the
     // ground view's top-left corner.
     virtual void setRingCount(const std::string& text) = 0;
+    // Each marker's caption, and the field in words on the line under the
+    // ring count.
+    virtual void setFieldInWords(const std::array<std::string, 9>& names, const std::string& line) = 0;
     // The ground with its markers as shown, as a PNG file; false when it
     // cannot be written.
     virtual bool saveGroundPicture(const std::string& path) = 0;

@@ -32,6 +32,38 @@ FielderMarker::FielderMarker(int index, QWidget* parent) : QLabel(QString::numbe
 void FielderMarker::moveTo(TwipsPoint where) {
     position_ = where;
     move(pixelsFromTwips(where));
+    placeCaption();
+}
+
+// Small plain text, one pixel clear of the marker's right edge; the pointer
+// passes through it to the grass.
+void FielderMarker::setCaption(const QString& name, const QColor& colour) {
+    setToolTip(QString("Fielder %1: %2").arg(index_).arg(name));
+    if (!caption_) {
+        caption_ = new QLabel(parentWidget());
+        QFont small = font();
+        small.setBold(false);
+        small.setPointSizeF(7);
+        caption_->setFont(small);
+        caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        caption_->show();
+    }
+    QPalette palette = caption_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    caption_->setPalette(palette);
+    caption_->setText(name);
+    caption_->adjustSize();
+    placeCaption();
+}
+
+void FielderMarker::placeCaption() {
+    if (caption_) caption_->move(x() + width() + 1, y() + (height() - caption_->height()) / 2);
+}
+
+void setCaptions(const FielderMarkers& markers, const std::array<std::string, fielddata::kFielderCount>& names,
+                 const QColor& colour) {
+    for (int i = 0; i < fielddata::kFielderCount; ++i)
+        markers[std::size_t(i)]->setCaption(QString::fromStdString(names[std::size_t(i)]), colour);
 }
 
 void FielderMarker::mousePressEvent(QMouseEvent* event) {

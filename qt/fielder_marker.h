@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include <array>
+#include <string>
 
 #include "editor/form.h"
 #include "editor/twips.h"
@@ -23,8 +24,10 @@ public:
 
     int index() const { return index_; }
     TwipsPoint position() const { return position_; }
-    // Moves in one operation; the size stays.
+    // Moves in one operation, its caption with it; the size stays.
     void moveTo(TwipsPoint where);
+    // The name of the fielder's position, beside the marker and in its tooltip.
+    void setCaption(const QString& name, const QColor& colour);
 
 signals:
     void mouseDown(int index, int button, int shift, float x, float y);
@@ -37,11 +40,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void placeCaption();
+
     int index_;
     TwipsPoint position_;
+    QLabel* caption_ = nullptr;  // a sibling, so it stands outside the marker
 };
 
 using FielderMarkers = std::array<FielderMarker*, fielddata::kFielderCount>;
+
+// Each marker's caption, as the behaviour names the fielders.
+void setCaptions(const FielderMarkers& markers, const std::array<std::string, fielddata::kFielderCount>& names,
+                 const QColor& colour);
 
 // The nine markers of a window, made with the look its form gives them and
 // their pointer events handed to that window's own handlers.

@@ -15,7 +15,7 @@ class GroundPicture : public QWidget {
 public:
     explicit GroundPicture(QWidget* parent) : QWidget(parent), picture_(":/ringwright/ground.jpg", "JPG") {}
 
-    QString ringCount;
+    QString ringCount, inWords;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -33,6 +33,10 @@ protected:
         painter.setPen(Qt::white);
         const QPoint at = pixelsFromTwips(form::kRingCountAt);
         painter.drawText(QRect(at.x(), at.y(), width() - 2 * at.x(), 14), Qt::AlignLeft | Qt::AlignTop, ringCount);
+        // A long field ends in an ellipsis rather than past the picture's edge.
+        const int room = width() - 2 * at.x();
+        painter.drawText(QRect(at.x(), at.y() + 13, room, 14), Qt::AlignLeft | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(inWords, Qt::ElideRight, room));
     }
 
 protected:
@@ -52,6 +56,12 @@ private:
 void GroundView::setRingCount(const QString& text) {
     auto* ground = static_cast<GroundPicture*>(client_);
     ground->ringCount = text;
+    ground->update();
+}
+
+void GroundView::setFieldInWords(const QString& line) {
+    auto* ground = static_cast<GroundPicture*>(client_);
+    ground->inWords = line;
     ground->update();
 }
 

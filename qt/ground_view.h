@@ -16,6 +16,8 @@ public:
     QWidget* clientArea() const { return client_; }
     // The count of fielders inside and outside the circle, in the top-left corner.
     void setRingCount(const QString& text);
+    // The field in words, on the line under the ring count.
+    void setFieldInWords(const QString& line);
     // The ground with its markers, as shown.
     QPixmap picture() const;
 

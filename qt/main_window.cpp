@@ -287,6 +287,11 @@ WindowHandle MainWindow::windowHandle(ControlId id) const {
 TwipsPoint MainWindow::windowPosition() const { return twipsPointFromPixels(pos()); }
 
 void MainWindow::setRingCount(const std::string& text) { Picture1->setRingCount(qt(text)); }
+
+void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line) {
+    setCaptions(lblFielder, names, Qt::white);  // on the grass
+    Picture1->setFieldInWords(qt(line));
+}
 bool MainWindow::saveGroundPicture(const std::string& path) { return Picture1->picture().save(qt(path), "PNG"); }
 void MainWindow::copyGroundPicture() { QApplication::clipboard()->setPixmap(Picture1->picture()); }
 

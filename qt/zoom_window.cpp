@@ -27,6 +27,10 @@ ZoomWindow::ZoomWindow(frmZoom& behaviour, const QWidget& main)
     QWidget::windowHandle()->setTransientParent(nullptr);
 }
 
+void ZoomWindow::setFielderNames(const std::array<std::string, fielddata::kFielderCount>& names) {
+    setCaptions(lblFielder, names, palette().color(QPalette::WindowText));
+}
+
 TwipsPoint ZoomWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
 void ZoomWindow::moveMarker(int fielder, TwipsPoint where) { lblFielder.at(std::size_t(fielder))->moveTo(where); }
 bool ZoomWindow::isVisible() const { return QWidget::isVisible(); }

@@ -27,6 +27,7 @@ public:
     void moveTo(TwipsPoint screen) override;
     void takeIconOfMainWindow() override;
     WindowHandle windowHandle() const override;
+    void setFielderNames(const std::array<std::string, fielddata::kFielderCount>& names) override;
 
     FielderMarkers lblFielder;
 

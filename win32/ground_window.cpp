@@ -2,6 +2,7 @@
 
 #include "editor/form.h"
 #include "win32/control_ids.h"
+#include "win32/marker_window.h"
 #include "win32/picture.h"
 #include "win32/window_class.h"
 
@@ -19,7 +20,8 @@ struct Ground final : WindowObject {
 
     Scale scale;
     HBITMAP picture = nullptr;
-    std::wstring ringCount;
+    std::wstring ringCount, inWords;
+    std::array<std::wstring, 9> captions;
     HFONT font = nullptr;
 };
 
@@ -53,7 +55,15 @@ void onPaint(HWND window, const Ground& ground) {
     SetTextColor(dc, RGB(255, 255, 255));
     const POINT at = ground.scale.pixels(form::kRingCountAt);
     TextOutW(dc, at.x, at.y, ground.ringCount.c_str(), int(ground.ringCount.size()));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // A long field ends in an ellipsis rather than past the picture's edge.
+    RECT line{at.x, at.y + metrics.tmHeight, area.right - at.x, at.y + 2 * metrics.tmHeight};
+    std::wstring inWords = ground.inWords;
+    DrawTextW(dc, inWords.data(), int(inWords.size()), &line, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
+    MarkerWindow::drawCaptions(dc, window, ground.captions, ground.font ? ground.font : HFONT(GetStockObject(DEFAULT_GUI_FONT)),
+                               RGB(255, 255, 255));
     EndPaint(window, &paint);
 }
 
@@ -121,6 +131,13 @@ void GroundWindow::setRingCount(HWND ground, const std::wstring& text, HFONT fon
     state.ringCount = text;
     state.font = font;
     InvalidateRect(ground, nullptr, FALSE);
+}
+
+void GroundWindow::setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line) {
+    Ground& state = *groundOf(ground);
+    state.captions = names;
+    state.inWords = line;
+    InvalidateRect(ground, nullptr, FALSE);  // the captions beside markers that moved
 }
 
 HBITMAP GroundWindow::picture(HWND ground) {

@@ -4,6 +4,7 @@
 // its children; its client area's top-left corner is the twips origin.
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "win32/scale.h"
@@ -19,6 +20,8 @@ public:
     static void rescale(HWND ground, const Scale& scale);
     // The count of fielders inside and outside the circle, in the top-left corner.
     static void setRingCount(HWND ground, const std::wstring& text, HFONT font);
+    // The markers' captions, and the field in words on the line under the ring count.
+    static void setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line);
     // The ground with its markers as the screen shows it, 400 x 400 at 96 DPI.
     static HBITMAP picture(HWND ground);
 };

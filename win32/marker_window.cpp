@@ -142,4 +142,23 @@ void MarkerWindow::rescale(HWND marker, HFONT font, const Scale& scale) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MarkerWindow::drawCaptions(HDC dc, HWND view, const std::array<std::wstring, 9>& captions, HFONT font,
+                                COLORREF colour) {
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    for (int i = 0; i < int(captions.size()); ++i) {
+        const HWND marker = GetDlgItem(view, id::kLblFielder + i);
+        if (!marker || captions[std::size_t(i)].empty()) continue;
+        RECT at{};
+        GetWindowRect(marker, &at);
+        MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&at), 2);
+        SIZE text{};
+        GetTextExtentPoint32W(dc, captions[std::size_t(i)].c_str(), int(captions[std::size_t(i)].size()), &text);
+        TextOutW(dc, at.right + 1, (at.top + at.bottom - text.cy) / 2, captions[std::size_t(i)].c_str(),
+                 int(captions[std::size_t(i)].size()));
+    }
+    SelectObject(dc, old);
+}
+
 }  // namespace ringwright::win32

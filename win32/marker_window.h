@@ -6,6 +6,9 @@
 // its top-left corner.
 #include <windows.h>
 
+#include <array>
+#include <string>
+
 #include "editor/stored_colour.h"
 #include "editor/twips.h"
 #include "win32/scale.h"
@@ -41,6 +44,9 @@ public:
     static void setBackColor(HWND marker, StoredColour colour);
     // At another DPI: the font and the pixels change, the twips stay.
     static void rescale(HWND marker, HFONT font, const Scale& scale);
+    // The markers' captions, drawn by the view they stand on: small text one
+    // pixel clear of each marker's right edge.
+    static void drawCaptions(HDC dc, HWND view, const std::array<std::wstring, 9>& captions, HFONT font, COLORREF colour);
 };
 
 }  // namespace ringwright::win32

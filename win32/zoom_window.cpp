@@ -61,7 +61,13 @@ void ZoomWindow::onPaint() {
     Rectangle(dc, pitch.left, pitch.top, pitch.right, pitch.bottom);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
+    MarkerWindow::drawCaptions(dc, window_, captions_, fonts_->of(form::Face::Window), GetSysColor(COLOR_WINDOWTEXT));
     EndPaint(window_, &paint);
+}
+
+void ZoomWindow::setFielderNames(const std::array<std::string, fielddata::kFielderCount>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) captions_[i] = wideFromUtf8(names[i]);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 TwipsPoint ZoomWindow::markerPosition(int fielder) const {
@@ -69,6 +75,7 @@ TwipsPoint ZoomWindow::markerPosition(int fielder) const {
 }
 void ZoomWindow::moveMarker(int fielder, TwipsPoint where) {
     MarkerWindow::moveTo(lblFielder_.at(std::size_t(fielder)), where);
+    InvalidateRect(window_, nullptr, TRUE);  // its caption moves with it
 }
 bool ZoomWindow::isVisible() const { return window_ && IsWindowVisible(window_); }
 

@@ -39,6 +39,7 @@ public:
     void moveTo(TwipsPoint screen) override;
     void takeIconOfMainWindow() override;
     WindowHandle windowHandle() const override;
+    void setFielderNames(const std::array<std::string, fielddata::kFielderCount>& names) override;
 
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +55,7 @@ private:
     Scale scale_;
     std::unique_ptr<Fonts> fonts_;
     std::array<HWND, fielddata::kFielderCount> lblFielder_{};
+    std::array<std::wstring, fielddata::kFielderCount> captions_;
 };
 
 }  // namespace ringwright::win32

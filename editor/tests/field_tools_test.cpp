@@ -138,6 +138,19 @@ TEST_F(FieldToolsTest, TheRingCountTakesTheCircleItselfAsInside) {
     EXPECT_EQ(view.ringCount, "Inside 6 \xC2\xB7 Outside 3");
 }
 
+// The slips of both sample fields stand up and to the left: the striker is
+// taken to be at the top end, the off side on the left.
+TEST_F(FieldToolsTest, EveryFielderIsNamedLiveAndTheFieldSaidInOneLine) {
+    EXPECT_EQ(view.inWords, "1 slip, silly point, point, cover point \u00D72, deep square leg, long leg, backward square "
+                            "leg, short fine leg \u00B7 5 off, 4 leg");
+    EXPECT_EQ(view.names[4], "first slip");  // X 0, Z 2: just behind the stumps at Z 1.3
+    window->lblFielder_MouseDown(4, button::kLeft, 0, 0, 0);
+    window->lblFielder_MouseMove(4, button::kLeft, 0, 0, 1500);  // 4 units down, beside the striker
+    EXPECT_EQ(view.names[4], "mid-off");
+    window->cmdZoom_Click();
+    EXPECT_EQ(view.zoom->names, view.names);
+}
+
 TEST_F(FieldToolsTest, ADroppedFieldFileIsImportedAndAnythingElseIsRefused) {
     writeBytes(dir / "f.opt", fielddata::buildFieldText(sampleTexts(2)));
     window->DropFile((dir / "f.opt").string());

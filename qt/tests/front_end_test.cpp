@@ -167,6 +167,13 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     EXPECT_FALSE(platform.confinements.back());
     EXPECT_EQ(window->txtX[1]->text(), "4.080000");
     EXPECT_EQ(window->txtZ[1]->text(), "5.520000");
+    // Deep, some 31 degrees from straight on the leg side, with the striker at the bottom end.
+    EXPECT_EQ(marker->toolTip(), "Fielder 1: cow corner");
+    QStringList captions;
+    for (const QLabel* label : ground->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<const FielderMarker*>(label) && label->geometry().left() == marker->geometry().right() + 2)
+            captions << label->text();
+    EXPECT_EQ(captions, QStringList{"cow corner"});  // beside the marker, one pixel clear
     EXPECT_EQ(painted(window->txtX[1]), QApplication::palette().color(QPalette::Base));
     QTest::mouseClick(marker, Qt::LeftButton, {}, {2, 3});  // as the system tells a click
     EXPECT_EQ(focused(), window->txtX[1]);

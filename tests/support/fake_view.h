@@ -43,6 +43,8 @@ public:
     void moveTo(TwipsPoint screen) override { position = screen; }
     void takeIconOfMainWindow() override { hasMainIcon = true; }
     WindowHandle windowHandle() const override { return kZoomHandle; }
+    void setFielderNames(const std::array<std::string, 9>& shown) override { names = shown; }
+    std::array<std::string, 9> names;
 };
 
 class FakeMainView : public MainView {
@@ -86,6 +88,12 @@ public:
     }
     TwipsPoint windowPosition() const override { return position; }
     void setRingCount(const std::string& text) override { ringCount = text; }
+    void setFieldInWords(const std::array<std::string, 9>& shown, const std::string& line) override {
+        names = shown;
+        inWords = line;
+    }
+    std::array<std::string, 9> names;
+    std::string inWords;
     bool saveGroundPicture(const std::string& path) override {
         picturesSaved.push_back(path);
         return pictureWritable;
