@@ -67,6 +67,28 @@ constexpr const char* kSlipOrdinals[] = {"first", "second", "third", "fourth"};
 // The animation of a fielder in the slip cordon.
 constexpr std::string_view kSlipAnimation = "Slip01.anm";
 
+// The popping crease, 4 feet in front of the stumps: "behind square" is
+// measured from it (Law 28.4).
+constexpr double kPoppingCreaseUnits = (4.0 / 3) / kYardsPerUnit;
+// The pitch: the 22 yards between the stumps and the popping creases
+// beyond them, 10 feet wide.
+constexpr double kPitchHalfWidthUnits = (5.0 / 3) / kYardsPerUnit;
+constexpr double kPitchHalfLengthUnits = kStumpsZ + kPoppingCreaseUnits;
+// A marker's size on the ground view, 150 by 240 twips at 375 to the unit.
+constexpr double kMarkerWidthUnits = 150.0 / 375, kMarkerHeightUnits = 240.0 / 375;
+// No more than two fielders behind square on the leg side (Law 28.4); no
+// more than five on the leg side, and two, four or five outside the ring,
+// as limited-overs matches restrict them.
+constexpr int kMostBehindSquareOnLeg = 2, kMostOnLeg = 5, kPowerplayOutside = 2, kMostOutside = 5;
+
+// "fielder 3", "fielders 2 and 5", "fielders 1, 4 and 7".
+std::string fieldersNamed(const std::vector<int>& fielders) {
+    std::string text = fielders.size() == 1 ? "fielder " : "fielders ";
+    for (std::size_t k = 0; k < fielders.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == fielders.size() ? " and " : ", ") + std::to_string(fielders[k]);
+    return text;
+}
+
 // The clockwise order of the summary: the off side from behind to straight,
 // then the leg side from straight to behind.
 double sweepOrder(const Bearing& bearing) { return bearing.offSide ? 180 - bearing.degrees : 180 + bearing.degrees; }
@@ -132,6 +154,37 @@ std::string describeField(const FieldPoints& field, Orientation orientation) {
         line += (line.empty() ? "" : ", ") + shown;
     }
     return line + " \u00B7 " + std::to_string(off) + " off, " + std::to_string(leg) + " leg";
+}
+
+std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orientation) {
+    std::vector<int> behindSquareOnLeg, onLeg, onPitch, outside;
+    std::vector<std::string> warnings;
+    for (int i = 0; i < fielddata::kFielderCount; ++i) {
+        const auto& point = field[std::size_t(i)];
+        if (!point) continue;
+        const Bearing bearing = bearingOf(*point, orientation);
+        const double along = std::cos(bearing.degrees * std::numbers::pi / 180) * bearing.yards / kYardsPerUnit;
+        if (!bearing.offSide && along < kPoppingCreaseUnits) behindSquareOnLeg.push_back(i);
+        if (!bearing.offSide) onLeg.push_back(i);
+        if (std::abs(point->x) <= kPitchHalfWidthUnits && std::abs(point->z) <= kPitchHalfLengthUnits) onPitch.push_back(i);
+        if (std::hypot(point->x, point->z) > kRingRadius) outside.push_back(i);
+        for (int j = 0; j < i; ++j) {
+            const auto& other = field[std::size_t(j)];
+            if (other && std::abs(other->x - point->x) < kMarkerWidthUnits && std::abs(other->z - point->z) < kMarkerHeightUnits)
+                warnings.push_back(fieldersNamed({j, i}) + " stand on each other");
+        }
+    }
+    const auto count = [](const std::vector<int>& fielders) { return std::to_string(fielders.size()); };
+    if (int(behindSquareOnLeg.size()) > kMostBehindSquareOnLeg)
+        warnings.insert(warnings.begin(), count(behindSquareOnLeg) + " behind square on the leg side (" +
+                                              fieldersNamed(behindSquareOnLeg) + "): Law 28.4 allows 2");
+    if (int(onLeg.size()) > kMostOnLeg)
+        warnings.push_back(count(onLeg) + " on the leg side (" + fieldersNamed(onLeg) + "): more than the usual 5");
+    for (int i : onPitch) warnings.push_back(fieldersNamed({i}) + " stands on the pitch");
+    if (int(outside.size()) > kPowerplayOutside)
+        warnings.push_back(count(outside) + " outside the ring (" + fieldersNamed(outside) + "): more than " +
+                           (int(outside.size()) > kMostOutside ? "a one-day match's 5" : "a powerplay's 2"));
+    return warnings;
 }
 
 FieldPoints pointsOf(const fielddata::FieldTexts& texts) {

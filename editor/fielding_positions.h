@@ -62,6 +62,10 @@ FieldNames nameFielders(const FieldPoints& field, Orientation orientation);
 // a position held twice or more as "gully ×2".
 std::string describeField(const FieldPoints& field, Orientation orientation);
 
+// What the Laws of cricket and the usual fielding restrictions would say of
+// the field, each naming the fielders concerned; none stops anything.
+std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orientation);
+
 // The fielders' places as their boxes' texts give them.
 FieldPoints pointsOf(const fielddata::FieldTexts& texts);
 

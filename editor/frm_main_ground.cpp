@@ -134,7 +134,10 @@ void frmMain::showFieldInWords() {
         field[std::size_t(i)] = positions::GroundPoint{fielddata::viewToGame(marker.left), fielddata::viewToGame(marker.top)};
     }
     const positions::FieldNames names = positions::nameFielders(field, orientation_.orientation);
-    view_.setFieldInWords(names, positions::describeField(field, orientation_.orientation));
+    std::string warnings;
+    for (const std::string& warning : positions::lawWarnings(field, orientation_.orientation))
+        warnings += (warnings.empty() ? "" : "; ") + warning;
+    view_.setFieldInWords(names, positions::describeField(field, orientation_.orientation), warnings);
     if (ZoomView* zoom = view_.zoomWindow()) zoom->setFielderNames(names);
 }
 

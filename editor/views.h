@@ -72,9 +72,10 @@ public:
     // The count of fielders inside and outside the circle, shown in the
     // ground view's top-left corner.
     virtual void setRingCount(const std::string& text) = 0;
-    // Each marker's caption, and the field in words on the line under the
-    // ring count.
-    virtual void setFieldInWords(const std::array<std::string, 9>& names, const std::string& line) = 0;
+    // Each marker's caption, the field in words on the line under the ring
+    // count, and on the line under that what the Laws would warn of.
+    virtual void setFieldInWords(const std::array<std::string, 9>& names, const std::string& line,
+                                 const std::string& warnings) = 0;
     // The ground with its markers as shown, as a PNG file; false when it
     // cannot be written.
     virtual bool saveGroundPicture(const std::string& path) = 0;

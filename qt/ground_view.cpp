@@ -15,7 +15,7 @@ class GroundPicture : public QWidget {
 public:
     explicit GroundPicture(QWidget* parent) : QWidget(parent), picture_(":/ringwright/ground.jpg", "JPG") {}
 
-    QString ringCount, inWords;
+    QString ringCount, inWords, warnings;
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -37,6 +37,9 @@ protected:
         const int room = width() - 2 * at.x();
         painter.drawText(QRect(at.x(), at.y() + 13, room, 14), Qt::AlignLeft | Qt::AlignTop,
                          painter.fontMetrics().elidedText(inWords, Qt::ElideRight, room));
+        painter.setPen(QColor(255, 224, 96));  // warnings in amber
+        painter.drawText(QRect(at.x(), at.y() + 26, room, 14), Qt::AlignLeft | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(warnings, Qt::ElideRight, room));
     }
 
 protected:
@@ -59,9 +62,10 @@ void GroundView::setRingCount(const QString& text) {
     ground->update();
 }
 
-void GroundView::setFieldInWords(const QString& line) {
+void GroundView::setFieldInWords(const QString& line, const QString& warnings) {
     auto* ground = static_cast<GroundPicture*>(client_);
     ground->inWords = line;
+    ground->warnings = warnings;
     ground->update();
 }
 

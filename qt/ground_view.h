@@ -17,7 +17,7 @@ public:
     // The count of fielders inside and outside the circle, in the top-left corner.
     void setRingCount(const QString& text);
     // The field in words, on the line under the ring count.
-    void setFieldInWords(const QString& line);
+    void setFieldInWords(const QString& line, const QString& warnings);
     // The ground with its markers, as shown.
     QPixmap picture() const;
 

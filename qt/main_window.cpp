@@ -288,9 +288,10 @@ TwipsPoint MainWindow::windowPosition() const { return twipsPointFromPixels(pos(
 
 void MainWindow::setRingCount(const std::string& text) { Picture1->setRingCount(qt(text)); }
 
-void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line) {
+void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
+                                 const std::string& warnings) {
     setCaptions(lblFielder, names, Qt::white);  // on the grass
-    Picture1->setFieldInWords(qt(line));
+    Picture1->setFieldInWords(qt(line), qt(warnings));
 }
 bool MainWindow::saveGroundPicture(const std::string& path) { return Picture1->picture().save(qt(path), "PNG"); }
 void MainWindow::copyGroundPicture() { QApplication::clipboard()->setPixmap(Picture1->picture()); }

@@ -20,7 +20,7 @@ struct Ground final : WindowObject {
 
     Scale scale;
     HBITMAP picture = nullptr;
-    std::wstring ringCount, inWords;
+    std::wstring ringCount, inWords, warnings;
     std::array<std::wstring, 9> captions;
     HFONT font = nullptr;
 };
@@ -61,6 +61,10 @@ void onPaint(HWND window, const Ground& ground) {
     RECT line{at.x, at.y + metrics.tmHeight, area.right - at.x, at.y + 2 * metrics.tmHeight};
     std::wstring inWords = ground.inWords;
     DrawTextW(dc, inWords.data(), int(inWords.size()), &line, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SetTextColor(dc, RGB(255, 224, 96));  // warnings in amber
+    OffsetRect(&line, 0, metrics.tmHeight);
+    std::wstring warnings = ground.warnings;
+    DrawTextW(dc, warnings.data(), int(warnings.size()), &line, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
     MarkerWindow::drawCaptions(dc, window, ground.captions, ground.font ? ground.font : HFONT(GetStockObject(DEFAULT_GUI_FONT)),
                                RGB(255, 255, 255));
@@ -133,10 +137,12 @@ void GroundWindow::setRingCount(HWND ground, const std::wstring& text, HFONT fon
     InvalidateRect(ground, nullptr, FALSE);
 }
 
-void GroundWindow::setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line) {
+void GroundWindow::setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line,
+                                   const std::wstring& warnings) {
     Ground& state = *groundOf(ground);
     state.captions = names;
     state.inWords = line;
+    state.warnings = warnings;
     InvalidateRect(ground, nullptr, FALSE);  // the captions beside markers that moved
 }
 

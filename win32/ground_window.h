@@ -21,7 +21,8 @@ public:
     // The count of fielders inside and outside the circle, in the top-left corner.
     static void setRingCount(HWND ground, const std::wstring& text, HFONT font);
     // The markers' captions, and the field in words on the line under the ring count.
-    static void setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line);
+    static void setFieldInWords(HWND ground, const std::array<std::wstring, 9>& names, const std::wstring& line,
+                                const std::wstring& warnings);
     // The ground with its markers as the screen shows it, 400 x 400 at 96 DPI.
     static HBITMAP picture(HWND ground);
 };

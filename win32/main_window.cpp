@@ -389,10 +389,11 @@ WindowHandle MainWindow::windowHandle(ControlId window) const {
     return reinterpret_cast<WindowHandle>(window.control == Control::Picture1 ? picture1_ : window_);
 }
 
-void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line) {
+void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
+                                 const std::string& warnings) {
     std::array<std::wstring, fielddata::kFielderCount> captions;
     for (std::size_t i = 0; i < captions.size(); ++i) captions[i] = wideFromUtf8(names[i]);
-    GroundWindow::setFieldInWords(picture1_, captions, wideFromUtf8(line));
+    GroundWindow::setFieldInWords(picture1_, captions, wideFromUtf8(line), wideFromUtf8(warnings));
 }
 
 void MainWindow::setRingCount(const std::string& text) {

@@ -53,7 +53,8 @@ public:
     WindowHandle windowHandle(ControlId window) const override;
     TwipsPoint windowPosition() const override;
     void setRingCount(const std::string& text) override;
-    void setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line) override;
+    void setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
+                         const std::string& warnings) override;
     bool saveGroundPicture(const std::string& path) override;
     void copyGroundPicture() override;
     ZoomView* zoomWindow() override;

@@ -144,6 +144,7 @@ TEST_F(FieldToolsTest, EveryFielderIsNamedLiveAndTheFieldSaidInOneLine) {
     EXPECT_EQ(view.inWords, "1 slip, silly point, point, cover point \u00D72, deep square leg, long leg, backward square "
                             "leg, short fine leg \u00B7 5 off, 4 leg");
     EXPECT_EQ(view.names[4], "first slip");  // X 0, Z 2: just behind the stumps at Z 1.3
+    EXPECT_EQ(view.warnings, "4 behind square on the leg side (fielders 0, 1, 2 and 3): Law 28.4 allows 2");
     window->lblFielder_MouseDown(4, button::kLeft, 0, 0, 0);
     window->lblFielder_MouseMove(4, button::kLeft, 0, 0, 1500);  // 4 units down, beside the striker
     EXPECT_EQ(view.names[4], "mid-off");

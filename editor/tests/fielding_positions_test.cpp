@@ -70,6 +70,31 @@ TEST(FieldingPositions, TheFieldInOneLineCountsSlipsAndRepeatsClockwise) {
     EXPECT_EQ(describeField(empty, {}), "long off \u00B7 1 off, 0 leg");
 }
 
+TEST(FieldingPositions, TheLawsWarningsNameTheFieldersConcerned) {
+    for (const Orientation& o : kAll) {
+        FieldPoints field;
+        field[0] = at(165, 55, false, o);  // fine leg
+        field[1] = at(110, 20, false, o);  // backward square leg
+        field[2] = at(140, 8, false, o);   // leg slip
+        field[3] = at(92, 2, false, o);    // square of the stumps, yet behind the popping crease
+        field[4] = at(0, 11, true, o);     // on the pitch
+        field[5] = at(60, 60, true, o);    // deep cover
+        field[6] = at(20, 60, true, o);    // long off
+        field[7] = at(55, 25, true, o);    // cover, and fielder 8 all but on top of it
+        field[8] = GroundPoint{field[7]->x + 0.39, field[7]->z - 0.63};
+        std::string all;
+        for (const std::string& warning : lawWarnings(field, o)) all += warning + "; ";
+        EXPECT_EQ(all, "4 behind square on the leg side (fielders 0, 1, 2 and 3): Law 28.4 allows 2; "
+                       "fielders 7 and 8 stand on each other; fielder 4 stands on the pitch; "
+                       "3 outside the ring (fielders 0, 5 and 6): more than a powerplay's 2; ");
+    }
+    FieldPoints legSide;
+    for (int i = 0; i < 9; ++i) legSide[std::size_t(i)] = at(10 + 5 * i, 60, i < 3, {});
+    EXPECT_EQ(lawWarnings(legSide, {}).front(), "6 on the leg side (fielders 3, 4, 5, 6, 7 and 8): more than the usual 5");
+    EXPECT_EQ(lawWarnings(legSide, {}).back(),
+              "9 outside the ring (fielders 0, 1, 2, 3, 4, 5, 6, 7 and 8): more than a one-day match's 5");
+}
+
 TEST(FieldingPositions, TheOrientationIsGuessedFromTheSlipsOfTheCatalogue) {
     const auto fieldWithSlip = [](const char* x, const char* z) {
         fielddata::FieldTexts texts;

@@ -88,12 +88,14 @@ public:
     }
     TwipsPoint windowPosition() const override { return position; }
     void setRingCount(const std::string& text) override { ringCount = text; }
-    void setFieldInWords(const std::array<std::string, 9>& shown, const std::string& line) override {
+    void setFieldInWords(const std::array<std::string, 9>& shown, const std::string& line,
+                         const std::string& warned) override {
         names = shown;
         inWords = line;
+        warnings = warned;
     }
     std::array<std::string, 9> names;
-    std::string inWords;
+    std::string inWords, warnings;
     bool saveGroundPicture(const std::string& path) override {
         picturesSaved.push_back(path);
         return pictureWritable;
