@@ -5,10 +5,12 @@
 #include <ostream>
 #include <vector>
 
+#include "editor/fielding_positions.h"
 #include "fielddata/archive.h"
 #include "fielddata/archive_names.h"
 #include "fielddata/backups.h"
 #include "fielddata/catalogue.h"
+#include "fielddata/codepage.h"
 #include "fielddata/exchange_file.h"
 #include "fielddata/field_scan.h"
 #include "fielddata/message_text.h"
@@ -267,6 +269,61 @@ int restore(const Context& context, const std::filesystem::path& path, const std
     }
     // What the slot held before our first save, field or not.
     return saveSlot(context, *field, *original.value(), true) ? 0 : 1;
+}
+
+// The value box as the other texts: a control character never reaches the
+// terminal raw.
+std::string shownValue(const std::string& bytes) {
+    const std::string quoted = fd::quotedForMessage(fd::utf8FromCp1252(bytes));
+    return quoted.substr(1, quoted.size() - 2);
+}
+
+int describe(const Context& context, const std::filesystem::path& path, const std::string& name,
+             const Describing& describing) {
+    auto records = readRecords(context);
+    if (!records) return 1;
+    auto archive = openArchive(context, path);
+    if (!archive) return 1;
+    // Every record is read once; the guess takes all of them, the output
+    // only the one named.
+    std::vector<std::pair<fd::NamedSlot, fd::Outcome<fd::FieldTexts>>> fields;
+    std::vector<fd::FieldTexts> whole;
+    for (const fd::NamedSlot& record : *records) {
+        const auto slot = archive->readSlot(record.offset);
+        auto texts = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
+        if (texts) whole.push_back(texts.value());
+        if (name.empty() || record.name == name) fields.push_back({record, std::move(texts)});
+    }
+    if (fields.empty()) return (void)recordNamed(*records, context, name), 1;
+    const positions::OrientationGuess guess = positions::guessOrientation(whole);
+    positions::Orientation orientation = guess.orientation;
+    if (describing.strikerAtTop)
+        orientation.striker = *describing.strikerAtTop ? positions::StrikerEnd::Top : positions::StrikerEnd::Bottom;
+    if (describing.offOnLeft) orientation.off = *describing.offOnLeft ? positions::OffSide::Left : positions::OffSide::Right;
+    if (!describing.strikerAtTop || !describing.offOnLeft)
+        context.out << "orientation: " << positions::describeOrientation(orientation) << " (guessed from "
+                    << guess.slipFielders << " slip fielder" << (guess.slipFielders == 1 ? "" : "s") << ")\n";
+    int status = 0;
+    for (const auto& [record, texts] : fields) {
+        context.out << fd::quotedForMessage(record.name) << " at " << record.offset << ": ";
+        if (!texts) {
+            context.out << "no field. " << texts.reason() << "\n";
+            status = 1;
+            continue;
+        }
+        const positions::FieldPoints points = positions::pointsOf(texts.value());
+        context.out << positions::describeField(points, orientation) << "\n";
+        for (const std::string& warning : positions::lawWarnings(points, orientation))
+            context.out << "  warning: " << warning << "\n";
+        if (!describing.fielders) continue;
+        const positions::FieldNames names = positions::nameFielders(points, orientation);
+        for (int i = 0; i < fd::kFielderCount; ++i) {
+            fd::FielderTexts fielder = texts.value()[std::size_t(i)];
+            fielder.value = shownValue(fielder.value);
+            context.out << positions::fielderLine(i, names[std::size_t(i)], fielder) << "\n";
+        }
+    }
+    return status;
 }
 
 }  // namespace ringwright::cli

@@ -26,4 +26,15 @@ int importField(const Context& context, const std::filesystem::path& archive, co
                 const std::filesystem::path& file);
 int restore(const Context& context, const std::filesystem::path& archive, const std::string& name);
 
+// A field in cricket's words: its line, its warnings and, with `fielders`,
+// a line per fielder. What is not given of the orientation is guessed from
+// the slip fielders of every field of the catalogue, and said first.
+struct Describing {
+    std::optional<bool> strikerAtTop, offOnLeft;
+    bool fielders = false;
+};
+// Every record when `name` is empty.
+int describe(const Context& context, const std::filesystem::path& archive, const std::string& name,
+             const Describing& describing);
+
 }  // namespace ringwright::cli

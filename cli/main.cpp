@@ -32,6 +32,11 @@ constexpr char kUsage[] =
     "  import [--force] ARCHIVE NAME FILE.opt\n"
     "                                     save that field into the named slot\n"
     "  restore ARCHIVE NAME               put the slot's kept original back\n"
+    "  describe [--fielders] [--striker top|bottom] [--off left|right] ARCHIVE [NAME]\n"
+    "                                     each field, or the named one, in cricket's words,\n"
+    "                                     with the Laws' warnings; --fielders adds a line\n"
+    "                                     per fielder. What is not given of the striker's\n"
+    "                                     end and the off side is guessed from the slip fielders\n"
     "  --help, --version\n"
     "Field.txt is the one beside the program unless --catalogue names another.\n"
     "Exit status: 0 success, 1 failure, 2 a usage error.\n";
@@ -90,6 +95,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> words;
     std::filesystem::path catalogue;
     bool force = false, all = false, write = false;
+    ringwright::cli::Describing describing;
     for (int k = 1; k < argc; ++k) {
         const std::string word = argv[k];
         if (word == "--help") {
@@ -109,6 +115,12 @@ int main(int argc, char** argv) {
             all = true;
         } else if (word == "--write") {
             write = true;
+        } else if (word == "--fielders") {
+            describing.fielders = true;
+        } else if (word == "--striker" || word == "--off") {
+            const std::string a = word == "--striker" ? "top" : "left", b = word == "--striker" ? "bottom" : "right";
+            if (++k == argc || (argv[k] != a && argv[k] != b)) return usage(word + " needs " + a + " or " + b + ".");
+            (word == "--striker" ? describing.strikerAtTop : describing.offOnLeft) = argv[k] == a;
         } else if (word.starts_with("--")) {
             return usage("unknown option " + word + ".");
         } else {
@@ -134,5 +146,7 @@ int main(int argc, char** argv) {
         return cli::exportFields(context, path(0), operands[1], operands.size() == 3 ? path(2) : ".");
     if (command == "import" && operands.size() == 3) return cli::importField(context, path(0), operands[1], path(2));
     if (command == "restore" && operands.size() == 2) return cli::restore(context, path(0), operands[1]);
+    if (command == "describe" && (operands.size() == 1 || operands.size() == 2))
+        return cli::describe(context, path(0), operands.size() == 2 ? operands[1] : "", describing);
     return usage("\"" + command + "\" with " + std::to_string(operands.size()) + " operands is no command of this tool.");
 }

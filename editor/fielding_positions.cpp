@@ -187,6 +187,16 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
     return warnings;
 }
 
+std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts) {
+    return std::to_string(fielder) + "  " + name + "  X " + texts.x + "  Z " + texts.z + "  " + texts.animation + " " +
+           texts.value;
+}
+
+std::string describeOrientation(Orientation orientation) {
+    return std::string("striker at the ") + (orientation.striker == StrikerEnd::Top ? "top" : "bottom") +
+           " end, off side on the " + (orientation.off == OffSide::Left ? "left" : "right");
+}
+
 FieldPoints pointsOf(const fielddata::FieldTexts& texts) {
     FieldPoints points;
     for (int i = 0; i < fielddata::kFielderCount; ++i) {

@@ -66,6 +66,13 @@ std::string describeField(const FieldPoints& field, Orientation orientation);
 // the field, each naming the fielders concerned; none stops anything.
 std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orientation);
 
+// "0  first slip  X -0.900000  Z -2.100000  Slip01.anm 1": one fielder as a
+// post on a forum gives it.
+std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts);
+
+// "striker at the bottom end, off side on the right".
+std::string describeOrientation(Orientation orientation);
+
 // The fielders' places as their boxes' texts give them.
 FieldPoints pointsOf(const fielddata::FieldTexts& texts);
 

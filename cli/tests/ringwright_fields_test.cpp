@@ -211,4 +211,33 @@ TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
+// A field as a coach sets it, seen the way its slips tell; the orientation
+// given overrides the guess and is then not said.
+TEST_F(FieldsTool, DescribeSaysEachFieldInCricketsWords) {
+    fielddata::FieldTexts texts;
+    const char* places[][2] = {{"-0.9", "-2.1"}, {"-1.4", "-1.9"}, {"-2", "-1.6"}, {"-3", "-0.6"}, {"-2.5", "2"},
+                               {"2", "2.5"}, {"3", "-1"}, {"1.2", "-6.5"}, {"0", "7"}};
+    for (int i = 0; i < 9; ++i) texts[std::size_t(i)] = {places[i][0], places[i][1], i < 2 ? "Slip01.anm" : "Basic04b.anm", "\x1B"};
+    std::string bytes(16384, 'g');
+    writeBytes(archive, bytes.replace(4096, 2040, padded(fielddata::buildFieldText(texts))));
+    writeBytes(dir / "Field.txt", "Attack,4097\r\nNone,8193\r\n");
+    const Outcome all = run("describe a.gob");
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(all.out, "orientation: striker at the bottom end, off side on the right (guessed from 2 slip fielders)\n"
+                       "\"Attack\" at 4097: 1 slip, backward point, point, cover point, extra cover, long off, mid-on, "
+                       "square leg, fine leg \u00B7 6 off, 3 leg\n"
+                       "\"None\" at 8193: no field. It does not begin with \"BEGIN\", as every field does.\n");
+    const Outcome one = run("describe --fielders --striker top --off left a.gob Attack");
+    EXPECT_EQ(one.status * 1000 + one.err.size(), 0);
+    EXPECT_EQ(one.out, "\"Attack\" at 4097: third man, backward point, cover, long off, mid-on \u00D73, midwicket, "
+                       "backward square leg \u00B7 4 off, 5 leg\n"
+                       "0  mid-on  X -0.9  Z -2.1  Slip01.anm \\x1B\n1  mid-on  X -1.4  Z -1.9  Slip01.anm \\x1B\n"
+                       "2  mid-on  X -2  Z -1.6  Basic04b.anm \\x1B\n3  midwicket  X -3  Z -0.6  Basic04b.anm \\x1B\n"
+                       "4  backward square leg  X -2.5  Z 2  Basic04b.anm \\x1B\n"
+                       "5  backward point  X 2  Z 2.5  Basic04b.anm \\x1B\n6  cover  X 3  Z -1  Basic04b.anm \\x1B\n"
+                       "7  long off  X 1.2  Z -6.5  Basic04b.anm \\x1B\n8  third man  X 0  Z 7  Basic04b.anm \\x1B\n");
+    EXPECT_EQ(run("describe --off up a.gob").status, 2);
+    EXPECT_EQ(run("describe a.gob Other").err, "Field.txt lists no field named \"Other\".\n");
+}
+
 }  // namespace
