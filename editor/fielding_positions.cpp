@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numbers>
 
 #include "fielddata/coordinates.h"
@@ -140,14 +139,15 @@ std::string describeField(const FieldPoints& field, Orientation orientation) {
         placed.push_back({sweepOrder(bearing), regionName(bearing)});
         ++(bearing.offSide ? off : leg);
     }
-    std::stable_sort(placed.begin(), placed.end());
-    std::vector<std::string> order;
-    std::map<std::string, int> held;
-    for (const auto& [where, name] : placed)
-        if (held[name]++ == 0) order.push_back(name);
+    std::sort(placed.begin(), placed.end());
+    std::vector<std::pair<std::string, int>> held;  // in the order first met
+    for (const auto& [where, name] : placed) {
+        const auto found = std::find_if(held.begin(), held.end(), [&](const auto& h) { return h.first == name; });
+        if (found == held.end()) held.push_back({name, 1});
+        else ++found->second;
+    }
     std::string line;
-    for (const std::string& name : order) {
-        const int count = held[name];
+    for (const auto& [name, count] : held) {
         const std::string shown = name == "slip" ? (count == 1 ? "1 slip" : std::to_string(count) + " slips")
                                   : count == 1   ? name
                                                  : name + " \u00D7" + std::to_string(count);
@@ -190,6 +190,10 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
 std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts) {
     return std::to_string(fielder) + "  " + name + "  X " + texts.x + "  Z " + texts.z + "  " + texts.animation + " " +
            texts.value;
+}
+
+std::string markerTip(int fielder, const std::string& name) {
+    return "Fielder " + std::to_string(fielder) + (name.empty() ? "" : ": " + name);
 }
 
 std::string describeOrientation(Orientation orientation) {

@@ -70,6 +70,9 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
 // post on a forum gives it.
 std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts);
 
+// A marker's tooltip: "Fielder 3: cover", or "Fielder 3" with no name shown.
+std::string markerTip(int fielder, const std::string& name);
+
 // "striker at the bottom end, off side on the right".
 std::string describeOrientation(Orientation orientation);
 

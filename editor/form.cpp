@@ -71,6 +71,12 @@ const std::vector<MenuEntry>& groundMenu() {
         {Tool::CopyPicture, "&Copy picture", "Ctrl+C", true},
         {Tool::SavePicture, "Save &picture...", ""},
         {Tool::OpenBackups, "Open &backups folder", ""},
+        {Tool::CopyFieldText, "Copy &field as text", "Ctrl+Shift+C", true},
+        {Tool::PositionNames, "Position &names", "", true, true},
+        {Tool::StrikerAtTop, "Striker at the &top end", "", true, true},
+        {Tool::StrikerAtBottom, "Striker at the b&ottom end", "", false, true},
+        {Tool::OffSideLeft, "Off side on the &left", "", true, true},
+        {Tool::OffSideRight, "Off side on the ri&ght", "", false, true},
     };
     return entries;
 }
@@ -79,6 +85,7 @@ const std::vector<ToolKey>& toolKeys() {
     static const std::vector<ToolKey> keys = {
         {Tool::Mirror, 'M', false, false}, {Tool::Undo, 'Z', false, false}, {Tool::Redo, 'Y', false, false},
         {Tool::Redo, 'Z', true, false},    {Tool::CopyPicture, 'C', false, true},
+        {Tool::CopyFieldText, 'C', true, false},
     };
     return keys;
 }

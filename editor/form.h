@@ -75,12 +75,17 @@ inline constexpr Markers kZoomMarkers{5520, {720, 1080, 1440, 1920, 2280, 2640, 
                                       colour::kWindowText, colour::kCyan};
 
 // The field tools, in the ground view's menu in this order, and their keys.
-enum class Tool { Undo, Redo, Mirror, CopyPicture, SavePicture, OpenBackups };
+enum class Tool {
+    Undo, Redo, Mirror, CopyPicture, SavePicture, OpenBackups,
+    CopyFieldText, PositionNames, StrikerAtTop, StrikerAtBottom, OffSideLeft, OffSideRight
+};
+inline constexpr int kToolCount = 12;
 struct MenuEntry {
     Tool tool;
     std::string_view label;  // "&" before the access key
     std::string_view keys;   // as the menu shows them
     bool separatorBefore = false;
+    bool checkable = false;  // a choice, shown ticked while it holds
 };
 struct ToolKey {
     Tool tool;

@@ -15,12 +15,20 @@
 #include "editor/form.h"
 #include "editor/frm_zoom.h"
 #include "editor/marker_drag.h"
+#include "editor/player_choices.h"
 #include "editor/platform.h"
 #include "editor/views.h"
 #include "fielddata/archive.h"
 #include "fielddata/catalogue.h"
 
 namespace ringwright {
+
+// How a tool's entry shows in the ground view's menu.
+struct ToolState {
+    bool enabled = true;
+    bool checked = false;
+    std::string label;  // "&" before the access key
+};
 
 
 class frmMain {
@@ -69,6 +77,11 @@ public:
     void OpenBackupsFolder();
     void SavePicture();
     void CopyPicture();
+    // The field's line and a line per fielder, on the clipboard.
+    void CopyFieldAsText();
+    // Any tool of the ground view's menu or keys, and how its menu entry shows.
+    void RunTool(form::Tool tool);
+    ToolState toolState(const form::MenuEntry& entry);
 
     // Moves a marker and counts the fielders inside the circle afresh.
     void placeMarker(int fielder, TwipsPoint where);
@@ -123,6 +136,12 @@ private:
     void showRingCount();
     void showFieldInWords();
     void guessOrientation(fielddata::Archive& archive, const fielddata::Catalogue& catalogue);
+    PlayerChoices& choices();
+    std::string archiveSection() const;
+    positions::Orientation orientation();
+    bool positionNamesShown();
+    positions::FieldPoints markerPoints() const;
+    void keepChoice(const std::string& section, const std::string& key, const std::string& value);
 
     MainView& view_;
     Platform& platform_;
@@ -133,8 +152,9 @@ private:
     FieldHistory history_;
     // Which end the striker is at and which side is off, as guessed from
     // the slips of the catalogue's fields in this archive.
-    positions::OrientationGuess orientation_;
+    positions::OrientationGuess guess_;
     std::string orientationGuessedFor_;
+    std::optional<PlayerChoices> choices_;  // read at the first need
 };
 
 }  // namespace ringwright

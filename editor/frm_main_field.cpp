@@ -5,7 +5,6 @@
 #include "editor/frm_main.h"
 #include "fielddata/codepage.h"
 #include "fielddata/exchange_file.h"
-#include "fielddata/field_scan.h"
 #include "fielddata/field_text.h"
 #include "fielddata/message_text.h"
 #include "fielddata/slot_layout.h"
@@ -166,20 +165,6 @@ bool frmMain::loadSelectedField(bool recoverFirst) {
     if (!slot || !ParseFieldText(*slot)) return false;
     startHistory();
     return true;
-}
-
-// Once per archive: every field of the catalogue that reads whole tells,
-// by its slip fielders, the way the ground is seen.
-void frmMain::guessOrientation(fielddata::Archive& archive, const fielddata::Catalogue& catalogue) {
-    if (orientationGuessedFor_ == view_.text(kTxtGOBFile)) return;
-    orientationGuessedFor_ = view_.text(kTxtGOBFile);
-    std::vector<fielddata::FieldTexts> fields;
-    for (const fielddata::NamedSlot& slot : catalogue.readableSlots()) {
-        const auto bytes = archive.readSlot(slot.offset);
-        if (!bytes) continue;
-        if (const auto texts = fielddata::readWholeField(bytes.value())) fields.push_back(texts.value());
-    }
-    orientation_ = positions::guessOrientation(fields);
 }
 
 void frmMain::cmdSave_Click() {

@@ -2,7 +2,6 @@
 // boxes and boxes written from the markers, the focus colours, dragging a
 // marker with the pointer confined, the count of fielders inside the circle,
 // and the zoom window's refresh.
-#include "editor/fielding_positions.h"
 #include "editor/frm_main.h"
 #include "editor/pointer_buttons.h"
 #include "fielddata/coordinates.h"
@@ -124,21 +123,6 @@ void frmMain::showRingCount() {
     view_.setRingCount("Inside " + std::to_string(inside) + " \xC2\xB7 Outside " +
                        std::to_string(fielddata::kFielderCount - inside));
     showFieldInWords();
-}
-
-// Each fielder named where its marker stands, live while one is dragged.
-void frmMain::showFieldInWords() {
-    positions::FieldPoints field;
-    for (int i = 0; i < fielddata::kFielderCount; ++i) {
-        const TwipsPoint marker = view_.markerPosition(i);
-        field[std::size_t(i)] = positions::GroundPoint{fielddata::viewToGame(marker.left), fielddata::viewToGame(marker.top)};
-    }
-    const positions::FieldNames names = positions::nameFielders(field, orientation_.orientation);
-    std::string warnings;
-    for (const std::string& warning : positions::lawWarnings(field, orientation_.orientation))
-        warnings += (warnings.empty() ? "" : "; ") + warning;
-    view_.setFieldInWords(names, positions::describeField(field, orientation_.orientation), warnings);
-    if (ZoomView* zoom = view_.zoomWindow()) zoom->setFielderNames(names);
 }
 
 // Pressing Zoom shows the zoom window, so it comes to the front, also from

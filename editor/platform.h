@@ -83,6 +83,11 @@ public:
     // cannot stand beside the archive, the backups of original fields):
     // "Ringwright" in the system's place for such data; empty when there is none.
     virtual std::filesystem::path userDataFolder() = 0;
+    // The per-user folder for the player's own choices: "Ringwright" in the
+    // system's place for settings; empty when there is none.
+    virtual std::filesystem::path userConfigFolder() = 0;
+    // Plain text on the clipboard, lines ending in "\n".
+    virtual void copyText(const std::string& text) = 0;
 
     // Where Field.txt is looked for when none stands beside the program: an
     // editor installed on Linux finds it in its per-user data folder.

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QClipboard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "platform/qt_window_handle.h"
@@ -157,6 +159,15 @@ std::optional<std::string> QtPlatform::wineSetting(const std::string& applicatio
 
 // $XDG_DATA_HOME/Ringwright, by default ~/.local/share/Ringwright.
 std::filesystem::path QtPlatform::userDataFolder() { return fielddata::defaultDataFolder(); }
+
+// $XDG_CONFIG_HOME/Ringwright, by default ~/.config/Ringwright.
+std::filesystem::path QtPlatform::userConfigFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) return {};
+    return std::filesystem::path(folder.toStdString()) / "Ringwright";
+}
+
+void QtPlatform::copyText(const std::string& text) { QApplication::clipboard()->setText(QString::fromStdString(text)); }
 
 #ifdef _WIN32
 std::filesystem::path QtPlatform::secondCatalogueFolder() { return {}; }

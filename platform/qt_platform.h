@@ -21,6 +21,8 @@ public:
     std::string readSetting(const std::string& application, const std::string& section, const std::string& key,
                             const std::string& fallback) override;
     std::filesystem::path userDataFolder() override;
+    std::filesystem::path userConfigFolder() override;
+    void copyText(const std::string& text) override;
     bool openFolder(const std::filesystem::path& folder) override;
     std::filesystem::path secondCatalogueFolder() override;
     ScreenRect clientAreaOnScreen(WindowHandle window) override;

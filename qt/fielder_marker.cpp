@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "editor/fielding_positions.h"
 #include "editor/pointer_buttons.h"
 #include "qt/colours.h"
 #include "qt/fonts.h"
@@ -38,7 +39,7 @@ void FielderMarker::moveTo(TwipsPoint where) {
 // Small plain text, one pixel clear of the marker's right edge; the pointer
 // passes through it to the grass.
 void FielderMarker::setCaption(const QString& name, const QColor& colour) {
-    setToolTip(QString("Fielder %1: %2").arg(index_).arg(name));
+    setToolTip(QString::fromStdString(positions::markerTip(index_, name.toStdString())));
     if (!caption_) {
         caption_ = new QLabel(parentWidget());
         QFont small = font();

@@ -176,21 +176,10 @@ void MainWindow::addFieldTools() {
         // In the zoom window too: Ctrl+Z there takes back its drop.
         auto* on = new QShortcut(keys, key.groundViewOnly ? static_cast<QWidget*>(Picture1) : this, nullptr, nullptr,
                                  key.groundViewOnly ? Qt::WidgetShortcut : Qt::ApplicationShortcut);
-        connect(on, &QShortcut::activated, this, [this, tool = key.tool] { runTool(tool); });
+        connect(on, &QShortcut::activated, this, [this, tool = key.tool] { core_.RunTool(tool); });
     }
     connect(Picture1, &GroundView::menuRequested, this, &MainWindow::showGroundMenu);
     setAcceptDrops(true);
-}
-
-void MainWindow::runTool(form::Tool tool) {
-    switch (tool) {
-    case form::Tool::Undo: return core_.Undo();
-    case form::Tool::Redo: return core_.Redo();
-    case form::Tool::Mirror: return core_.MirrorField();
-    case form::Tool::CopyPicture: return core_.CopyPicture();
-    case form::Tool::SavePicture: return core_.SavePicture();
-    case form::Tool::OpenBackups: return core_.OpenBackupsFolder();
-    }
 }
 
 // Where no marker stands: a press on a marker starts a drag, whatever the button.
@@ -198,10 +187,12 @@ void MainWindow::showGroundMenu(QPoint at) {
     QMenu menu(this);
     for (const form::MenuEntry& entry : form::groundMenu()) {
         if (entry.separatorBefore) menu.addSeparator();
-        QAction* action = menu.addAction(qt(std::string(entry.label)), [this, tool = entry.tool] { runTool(tool); });
+        const ToolState state = core_.toolState(entry);
+        QAction* action = menu.addAction(qt(state.label), [this, tool = entry.tool] { core_.RunTool(tool); });
         action->setShortcut(QKeySequence(qt(std::string(entry.keys))));
-        if (entry.tool == form::Tool::Undo) action->setEnabled(core_.canUndo());
-        if (entry.tool == form::Tool::Redo) action->setEnabled(core_.canRedo());
+        action->setEnabled(state.enabled);
+        action->setCheckable(entry.checkable);
+        action->setChecked(state.checked);
     }
     menu.exec(Picture1->clientArea()->mapToGlobal(at));
 }

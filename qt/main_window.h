@@ -80,7 +80,6 @@ private:
     QWidget* make(const form::Row& row);
     void connectHandlers();
     void addFieldTools();
-    void runTool(form::Tool tool);
     void showGroundMenu(QPoint at);
     QLineEdit* box(ControlId id) const;
     QComboBox* list(ControlId id) const;

@@ -26,13 +26,9 @@ constexpr int kCmdSave = 401;
 constexpr int kCmdAbout = 402;
 constexpr int kCmdImport = 403;
 constexpr int kCmdExport = 404;
-// The field tools, from the keyboard and the ground view's menu.
-constexpr int kUndo = 500;
-constexpr int kRedo = 501;
-constexpr int kMirror = 502;
-constexpr int kCopyPicture = 503;
-constexpr int kSavePicture = 504;
-constexpr int kOpenBackups = 505;
+// The field tools, from the keyboard and the ground view's menu, in the
+// order of their kinds: 500 and on.
+constexpr int kFirstTool = 500;
 }  // namespace id
 
 }  // namespace ringwright::win32
@@ -66,15 +62,6 @@ constexpr int idOf(ControlId control) {
     }
 }
 
-constexpr int idOf(form::Tool tool) {
-    switch (tool) {
-    case form::Tool::Undo: return id::kUndo;
-    case form::Tool::Redo: return id::kRedo;
-    case form::Tool::Mirror: return id::kMirror;
-    case form::Tool::CopyPicture: return id::kCopyPicture;
-    case form::Tool::SavePicture: return id::kSavePicture;
-    default: return id::kOpenBackups;
-    }
-}
+constexpr int idOf(form::Tool tool) { return id::kFirstTool + int(tool); }
 
 }  // namespace ringwright::win32

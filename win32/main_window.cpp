@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "editor/fielding_positions.h"
 #include "editor/form.h"
 #include "platform/win32/wide_text.h"
 #include "win32/colours.h"
@@ -160,6 +161,20 @@ void MainWindow::addTooltips() {
         tip.lpszText = const_cast<wchar_t*>(shown.c_str());
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tip));
     }
+    for (int i = 0; i < fielddata::kFielderCount; ++i) setMarkerTip(i, "", TTM_ADDTOOLW);
+}
+
+// A marker's tooltip says its number and its position's name.
+void MainWindow::setMarkerTip(int fielder, const std::string& name, UINT message) {
+    if (!tooltip_) return;
+    const std::wstring shown = wideFromUtf8(positions::markerTip(fielder, name));
+    TOOLINFOW tip{};
+    tip.cbSize = sizeof tip;
+    tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tip.hwnd = window_;
+    tip.uId = reinterpret_cast<UINT_PTR>(lblFielder_[std::size_t(fielder)]);
+    tip.lpszText = const_cast<wchar_t*>(shown.c_str());
+    SendMessageW(tooltip_, message, 0, reinterpret_cast<LPARAM>(&tip));
 }
 
 // Every control from its twips at a new DPI, with its font.
@@ -267,15 +282,7 @@ void MainWindow::onCommand(int id, int code) {
         return;
     }
     if (id == id::kCboFieldList && code == CBN_SELCHANGE) return core_.cboFieldList_Click();
-    switch (id) {
-    case id::kUndo: return core_.Undo();
-    case id::kRedo: return core_.Redo();
-    case id::kMirror: return core_.MirrorField();
-    case id::kCopyPicture: return core_.CopyPicture();
-    case id::kSavePicture: return core_.SavePicture();
-    case id::kOpenBackups: return core_.OpenBackupsFolder();
-    default: break;
-    }
+    if (id >= id::kFirstTool && id < id::kFirstTool + form::kToolCount) return core_.RunTool(form::Tool(id - id::kFirstTool));
     if (code != BN_CLICKED) return;
     switch (id) {
     case id::kCmdGOBFile: return core_.cmdGOBFile_Click();
@@ -301,11 +308,11 @@ void MainWindow::onGroundMenu(POINT at) {
     const HMENU menu = CreatePopupMenu();
     for (const form::MenuEntry& entry : form::groundMenu()) {
         if (entry.separatorBefore) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        const bool idle = (entry.tool == form::Tool::Undo && !core_.canUndo()) ||
-                          (entry.tool == form::Tool::Redo && !core_.canRedo());
-        std::string label(entry.label);
+        const ToolState state = core_.toolState(entry);
+        std::string label = state.label;
         if (!entry.keys.empty()) label += "\t" + std::string(entry.keys);
-        AppendMenuW(menu, MF_STRING | (idle ? MF_GRAYED : 0), idOf(entry.tool), wideFromUtf8(label).c_str());
+        AppendMenuW(menu, MF_STRING | (state.enabled ? 0 : MF_GRAYED) | (state.checked ? MF_CHECKED : 0),
+                    idOf(entry.tool), wideFromUtf8(label).c_str());
     }
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
     DestroyMenu(menu);
@@ -394,6 +401,7 @@ void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kField
     std::array<std::wstring, fielddata::kFielderCount> captions;
     for (std::size_t i = 0; i < captions.size(); ++i) captions[i] = wideFromUtf8(names[i]);
     GroundWindow::setFieldInWords(picture1_, captions, wideFromUtf8(line), wideFromUtf8(warnings));
+    for (int i = 0; i < fielddata::kFielderCount; ++i) setMarkerTip(i, names[std::size_t(i)]);
 }
 
 void MainWindow::setRingCount(const std::string& text) {

@@ -5,6 +5,7 @@
 // named handlers; the window's state is this object, reached from the
 // window's user data.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <filesystem>
@@ -67,6 +68,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void createControls();
     void onBoxFocus(int id, bool arriving);
+    void setMarkerTip(int fielder, const std::string& name, UINT message = TTM_UPDATETIPTEXTW);
     void settleLostFocus();
     void tellFocus(int id, bool arriving);
     HWND add(const form::Row& row);

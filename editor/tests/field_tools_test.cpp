@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include <regex>
+
 namespace ringwright::testing {
 namespace {
 
@@ -150,6 +152,45 @@ TEST_F(FieldToolsTest, EveryFielderIsNamedLiveAndTheFieldSaidInOneLine) {
     EXPECT_EQ(view.names[4], "mid-off");
     window->cmdZoom_Click();
     EXPECT_EQ(view.zoom->names, view.names);
+}
+
+// The ground view's choices, each ticked while it holds, the guess marked;
+// kept per archive for the next start. The field copies as text.
+TEST_F(FieldToolsTest, TheMenusChoicesAreKeptAndTheFieldCopiesAsText) {
+    const auto shown = [&](form::Tool tool) {
+        for (const form::MenuEntry& entry : form::groundMenu())
+            if (entry.tool == tool) {
+                const ToolState state = window->toolState(entry);
+                return state.label + (state.checked ? " [x]" : "");
+            }
+        return std::string();
+    };
+    EXPECT_EQ(window->toolState(form::groundMenu()[0]).enabled, false);  // Undo: nothing to take back
+    EXPECT_EQ(shown(form::Tool::StrikerAtTop), "Striker at the &top end (guessed) [x]");
+    EXPECT_EQ(shown(form::Tool::OffSideRight), "Off side on the ri&ght");
+    window->RunTool(form::Tool::StrikerAtBottom);  // no folder for the settings: said, and still used
+    EXPECT_EQ(platform.messages, (Messages{{"The choice could not be kept for the next start: the system names no "
+                                            "folder for Ringwright's settings", 48, "Ringwright"}}));
+    platform.configFolder = dir / "config";
+    start();
+    window->RunTool(form::Tool::StrikerAtBottom);
+    EXPECT_EQ(shown(form::Tool::StrikerAtBottom), "Striker at the b&ottom end [x]");
+    EXPECT_EQ(view.names[4], "mid-off");  // X 0, Z 2, now in front of the striker
+    window->RunTool(form::Tool::PositionNames);
+    EXPECT_TRUE(view.names == (std::array<std::string, 9>{}));
+    EXPECT_TRUE(std::regex_match(readBytes(dir / "config" / "settings.ini"),
+                                 std::regex("\\[Longstopper\\.gob-[0-9a-f]{16}\\]\r\nStriker=bottom\r\n"
+                                            "\\[Ringwright\\]\r\nPositionNames=0\r\n")));
+    start();  // as the next start finds them
+    EXPECT_EQ(shown(form::Tool::PositionNames) + "; " + shown(form::Tool::StrikerAtBottom),
+              "Position &names; Striker at the b&ottom end [x]");
+    window->RunTool(form::Tool::CopyFieldText);
+    ASSERT_EQ(platform.copiedTexts.size(), 1u);
+    const std::string& copied = platform.copiedTexts[0];
+    EXPECT_EQ(copied.substr(0, copied.find("\n1  ")),
+              "cover point, cover, extra cover, mid-off \u00D72, mid-on \u00D72, cow corner \u00D72 \u00B7 5 off, 4 leg\n"
+              "0  cow corner  X -4.000000  Z 4.000000  Basic04b.anm 10");
+    EXPECT_EQ(copied.substr(copied.find("\n8  ")), "\n8  cover point  X 4.000000  Z 0.000000  Close01.anm 18\n");
 }
 
 TEST_F(FieldToolsTest, ADroppedFieldFileIsImportedAndAnythingElseIsRefused) {

@@ -120,6 +120,32 @@ std::filesystem::path Win32Platform::userDataFolder() {
     return found;
 }
 
+// %APPDATA%\Ringwright: the player's choices, roaming with the profile.
+std::filesystem::path Win32Platform::userConfigFolder() {
+    PWSTR folder = nullptr;
+    std::filesystem::path found;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
+        found = std::filesystem::path(folder) / L"Ringwright";
+    CoTaskMemFree(folder);
+    return found;
+}
+
+// Windows' own text format, each line ending in CR LF.
+void Win32Platform::copyText(const std::string& text) {
+    std::wstring wide;
+    for (wchar_t c : wideFromUtf8(text)) wide += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (!memory) return;
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    if (OpenClipboard(GetActiveWindow()) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory)) {
+        CloseClipboard();
+        return;
+    }
+    CloseClipboard();
+    GlobalFree(memory);
+}
+
 // ShellExecute answers above 32 when a program took the folder.
 bool Win32Platform::openFolder(const std::filesystem::path& folder) {
     return INT_PTR(ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;

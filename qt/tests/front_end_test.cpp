@@ -250,7 +250,8 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
             if (!menu) return;
             shown = menu->geometry();
             for (QAction* action : menu->actions())
-                entries << (action->text() + " " + action->shortcut().toString()).trimmed();
+                entries << (action->text() + " " + action->shortcut().toString()).trimmed() +
+                               (action->isChecked() ? " [x]" : "");
             menu->close();
         });
         press();
@@ -258,7 +259,10 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
         return entries;
     };
     const QStringList expected{"&Undo Ctrl+Z", "&Redo Ctrl+Y", "", "&Mirror for a left-handed batter Ctrl+M", "",
-                               "&Copy picture Ctrl+C", "Save &picture...", "Open &backups folder"};
+                               "&Copy picture Ctrl+C", "Save &picture...", "Open &backups folder", "",
+                               "Copy &field as text Ctrl+Shift+C", "", "Position &names [x]", "",
+                               "Striker at the &top end", "Striker at the b&ottom end (guessed) [x]", "",
+                               "Off side on the &left", "Off side on the ri&ght (guessed) [x]"};
     EXPECT_EQ(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); }), expected);
     EXPECT_EQ(menuFrom([&] {
                   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), ground->mapToGlobal(QPoint(0, 0)));

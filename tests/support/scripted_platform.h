@@ -62,6 +62,10 @@ public:
     }
 
     std::filesystem::path userDataFolder() override { return dataFolder; }
+    std::filesystem::path configFolder;
+    std::filesystem::path userConfigFolder() override { return configFolder; }
+    std::vector<std::string> copiedTexts;
+    void copyText(const std::string& text) override { copiedTexts.push_back(text); }
     std::vector<std::filesystem::path> openedFolders;
     std::filesystem::path catalogueFallback;
     std::filesystem::path secondCatalogueFolder() override { return catalogueFallback; }
