@@ -63,6 +63,27 @@ constexpr Region kRegions[] = {
 
 constexpr const char* kSlipOrdinals[] = {"first", "second", "third", "fourth"};
 
+// Where a coach puts each position: degrees from straight, yards from the
+// striker's stumps; deep ones short of the boundary 8 units out.
+struct Spot {
+    const char* name;
+    bool offSide;
+    double degrees, yards;
+};
+constexpr Spot kUsualSpots[] = {
+    {"first slip", true, 150, 9},      {"second slip", true, 142, 9.5},  {"third slip", true, 135, 10},
+    {"fourth slip", true, 128, 10.5},  {"fly slip", true, 155, 20},      {"gully", true, 132, 18},
+    {"third man", true, 140, 55},      {"backward point", true, 110, 24}, {"silly point", true, 80, 6},
+    {"point", true, 90, 26},           {"deep point", true, 100, 58},    {"cover point", true, 72, 26},
+    {"cover", true, 55, 27},           {"deep cover", true, 60, 62},     {"extra cover", true, 35, 28},
+    {"silly mid-off", true, 20, 8},    {"mid-off", true, 12, 26},        {"long off", true, 10, 63},
+    {"long on", false, 10, 63},        {"mid-on", false, 12, 26},        {"silly mid-on", false, 20, 8},
+    {"midwicket", false, 55, 27},      {"cow corner", false, 42, 62},    {"deep midwicket", false, 70, 62},
+    {"short leg", false, 80, 6},       {"square leg", false, 90, 26},    {"deep square leg", false, 105, 58},
+    {"backward square leg", false, 115, 24}, {"leg gully", false, 120, 8}, {"short fine leg", false, 150, 22},
+    {"long leg", false, 135, 55},      {"fine leg", false, 160, 55},     {"leg slip", false, 150, 8},
+};
+
 // The animation of a fielder in the slip cordon.
 constexpr std::string_view kSlipAnimation = "Slip01.anm";
 
@@ -190,6 +211,26 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
 std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts) {
     return std::to_string(fielder) + "  " + name + "  X " + texts.x + "  Z " + texts.z + "  " + texts.animation + " " +
            texts.value;
+}
+
+const std::vector<std::string>& placeableNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const Spot& spot : kUsualSpots) all.push_back(spot.name);
+        return all;
+    }();
+    return names;
+}
+
+std::optional<GroundPoint> usualSpot(const std::string& name, Orientation orientation) {
+    for (const Spot& spot : kUsualSpots) {
+        if (name != spot.name) continue;
+        const double units = spot.yards / kYardsPerUnit, radians = spot.degrees * std::numbers::pi / 180;
+        const double towardsBowler = orientation.striker == StrikerEnd::Bottom ? 1.0 : -1.0;
+        const double towardsOff = (orientation.off == OffSide::Right ? -1.0 : 1.0) * (spot.offSide ? 1 : -1);
+        return GroundPoint{towardsOff * units * std::sin(radians), towardsBowler * (units * std::cos(radians) - kStumpsZ)};
+    }
+    return std::nullopt;
 }
 
 std::string markerTip(int fielder, const std::string& name) {

@@ -70,6 +70,11 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
 // post on a forum gives it.
 std::string fielderLine(int fielder, const std::string& name, const fielddata::FielderTexts& texts);
 
+// The positions a fielder can be placed at by name, in the order of the
+// summary, and each one's usual spot.
+const std::vector<std::string>& placeableNames();
+std::optional<GroundPoint> usualSpot(const std::string& name, Orientation orientation);
+
 // A marker's tooltip: "Fielder 3: cover", or "Fielder 3" with no name shown.
 std::string markerTip(int fielder, const std::string& name);
 

@@ -72,6 +72,7 @@ const std::vector<MenuEntry>& groundMenu() {
         {Tool::SavePicture, "Save &picture...", ""},
         {Tool::OpenBackups, "Open &backups folder", ""},
         {Tool::CopyFieldText, "Copy &field as text", "Ctrl+Shift+C", true},
+        {Tool::PlaceFielder, "Place f&ielder...", "Ctrl+Shift+P"},
         {Tool::PositionNames, "Position &names", "", true, true},
         {Tool::StrikerAtTop, "Striker at the &top end", "", true, true},
         {Tool::StrikerAtBottom, "Striker at the b&ottom end", "", false, true},
@@ -85,7 +86,7 @@ const std::vector<ToolKey>& toolKeys() {
     static const std::vector<ToolKey> keys = {
         {Tool::Mirror, 'M', false, false}, {Tool::Undo, 'Z', false, false}, {Tool::Redo, 'Y', false, false},
         {Tool::Redo, 'Z', true, false},    {Tool::CopyPicture, 'C', false, true},
-        {Tool::CopyFieldText, 'C', true, false},
+        {Tool::CopyFieldText, 'C', true, false},   {Tool::PlaceFielder, 'P', true, false},
     };
     return keys;
 }

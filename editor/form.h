@@ -77,9 +77,9 @@ inline constexpr Markers kZoomMarkers{5520, {720, 1080, 1440, 1920, 2280, 2640, 
 // The field tools, in the ground view's menu in this order, and their keys.
 enum class Tool {
     Undo, Redo, Mirror, CopyPicture, SavePicture, OpenBackups,
-    CopyFieldText, PositionNames, StrikerAtTop, StrikerAtBottom, OffSideLeft, OffSideRight
+    CopyFieldText, PlaceFielder, PositionNames, StrikerAtTop, StrikerAtBottom, OffSideLeft, OffSideRight
 };
-inline constexpr int kToolCount = 12;
+inline constexpr int kToolCount = 13;
 struct MenuEntry {
     Tool tool;
     std::string_view label;  // "&" before the access key

@@ -79,6 +79,8 @@ public:
     void CopyPicture();
     // The field's line and a line per fielder, on the clipboard.
     void CopyFieldAsText();
+    // "Place fielder...": a fielder moved to a position chosen by name.
+    void PlaceFielder();
     // Any tool of the ground view's menu or keys, and how its menu entry shows.
     void RunTool(form::Tool tool);
     ToolState toolState(const form::MenuEntry& entry);
@@ -155,6 +157,7 @@ private:
     positions::OrientationGuess guess_;
     std::string orientationGuessedFor_;
     std::optional<PlayerChoices> choices_;  // read at the first need
+    int placedLast_ = 0;  // the fielder the placing dialog offers first
 };
 
 }  // namespace ringwright

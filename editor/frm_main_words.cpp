@@ -84,6 +84,22 @@ void frmMain::CopyFieldAsText() {
     platform_.copyText(text);
 }
 
+// A fielder to a position's usual spot, as a drop there would put it.
+void frmMain::PlaceFielder() {
+    std::vector<std::string> fielders;
+    const positions::FieldNames names = positions::nameFielders(markerPoints(), orientation());
+    for (int i = 0; i < fielddata::kFielderCount; ++i) fielders.push_back(positions::markerTip(i, names[std::size_t(i)]));
+    const auto& spots = positions::placeableNames();
+    const auto chosen = view_.choosePlacement(fielders, spots, placedLast_);
+    if (!chosen) return;
+    placedLast_ = chosen->first;
+    const auto spot = positions::usualSpot(spots.at(std::size_t(chosen->second)), orientation());
+    placeMarker(chosen->first, {fielddata::gameToView(spot->x), fielddata::gameToView(spot->z)});
+    SetFielderCoordinates(chosen->first);
+    recordStep();
+    if (ZoomView* zoom = view_.zoomWindow(); zoom && zoom->isVisible()) frmZoom_.UpdateFieldPosition();
+}
+
 void frmMain::keepChoice(const std::string& section, const std::string& key, const std::string& value) {
     if (const auto kept = choices().set(section, key, value); !kept)
         say("The choice could not be kept for the next start: " + kept.reason(), style::kExclamation);
@@ -99,6 +115,7 @@ void frmMain::RunTool(form::Tool tool) {
     case form::Tool::SavePicture: return SavePicture();
     case form::Tool::OpenBackups: return OpenBackupsFolder();
     case form::Tool::CopyFieldText: return CopyFieldAsText();
+    case form::Tool::PlaceFielder: return PlaceFielder();
     case form::Tool::PositionNames: return keepChoice(kOwnSection, "PositionNames", positionNamesShown() ? "0" : "1");
     case form::Tool::StrikerAtTop: return keepChoice(archiveSection(), "Striker", "top");
     case form::Tool::StrikerAtBottom: return keepChoice(archiveSection(), "Striker", "bottom");

@@ -7,6 +7,9 @@
 #include <compare>
 #include <array>
 #include <string>
+#include <vector>
+#include <utility>
+#include <optional>
 
 #include "editor/platform.h"
 #include "editor/stored_colour.h"
@@ -76,6 +79,11 @@ public:
     // count, and on the line under that what the Laws would warn of.
     virtual void setFieldInWords(const std::array<std::string, 9>& names, const std::string& line,
                                  const std::string& warnings) = 0;
+    // The dialog of "Place fielder...": a fielder (its entry in `fielders`,
+    // starting at `fielder`) and a position; nothing when cancelled.
+    virtual std::optional<std::pair<int, int>> choosePlacement(const std::vector<std::string>& fielders,
+                                                               const std::vector<std::string>& positions,
+                                                               int fielder) = 0;
     // The ground with its markers as shown, as a PNG file; false when it
     // cannot be written.
     virtual bool saveGroundPicture(const std::string& path) = 0;

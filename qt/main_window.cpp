@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -278,6 +281,30 @@ WindowHandle MainWindow::windowHandle(ControlId id) const {
 TwipsPoint MainWindow::windowPosition() const { return twipsPointFromPixels(pos()); }
 
 void MainWindow::setRingCount(const std::string& text) { Picture1->setRingCount(qt(text)); }
+
+// Two lists and OK, from the keyboard all the way: Tab between them, the
+// arrows within, Enter to place, Escape to leave the field as it was.
+std::optional<std::pair<int, int>> MainWindow::choosePlacement(const std::vector<std::string>& fielders,
+                                                               const std::vector<std::string>& positions, int fielder) {
+    QDialog dialog(this);
+    dialog.setWindowTitle("Place fielder");
+    dialog.setWindowModality(Qt::ApplicationModal);  // the zoom window waits too
+    auto* layout = new QFormLayout(&dialog);
+    auto* who = new QComboBox(&dialog);
+    auto* where = new QComboBox(&dialog);
+    for (const std::string& entry : fielders) who->addItem(qt(entry));
+    for (const std::string& entry : positions) where->addItem(qt(entry));
+    who->setCurrentIndex(fielder);
+    layout->addRow("&Fielder:", who);
+    layout->addRow("&Position:", where);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    who->setFocus();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return std::pair{who->currentIndex(), where->currentIndex()};
+}
 
 void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
                                  const std::string& warnings) {

@@ -45,6 +45,8 @@ public:
     WindowHandle windowHandle(ControlId window) const override;
     TwipsPoint windowPosition() const override;
     void setRingCount(const std::string& text) override;
+    std::optional<std::pair<int, int>> choosePlacement(const std::vector<std::string>& fielders,
+                                                       const std::vector<std::string>& positions, int fielder) override;
     void setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
                          const std::string& warnings) override;
     bool saveGroundPicture(const std::string& path) override;

@@ -29,6 +29,9 @@ constexpr int kCmdExport = 404;
 // The field tools, from the keyboard and the ground view's menu, in the
 // order of their kinds: 500 and on.
 constexpr int kFirstTool = 500;
+// The lists of the dialog of "Place fielder...", as the resource script has them.
+constexpr int kPlaceFielderList = 601;
+constexpr int kPlacePositionList = 602;
 }  // namespace id
 
 }  // namespace ringwright::win32

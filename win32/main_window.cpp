@@ -1,4 +1,5 @@
 #include "win32/main_window.h"
+#include "win32/place_dialog.h"
 
 #include <utility>
 
@@ -402,6 +403,11 @@ void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kField
     for (std::size_t i = 0; i < captions.size(); ++i) captions[i] = wideFromUtf8(names[i]);
     GroundWindow::setFieldInWords(picture1_, captions, wideFromUtf8(line), wideFromUtf8(warnings));
     for (int i = 0; i < fielddata::kFielderCount; ++i) setMarkerTip(i, names[std::size_t(i)]);
+}
+
+std::optional<std::pair<int, int>> MainWindow::choosePlacement(const std::vector<std::string>& fielders,
+                                                               const std::vector<std::string>& positions, int fielder) {
+    return win32::choosePlacement(window_, fielders, positions, fielder);
 }
 
 void MainWindow::setRingCount(const std::string& text) {

@@ -193,6 +193,20 @@ TEST_F(FieldToolsTest, TheMenusChoicesAreKeptAndTheFieldCopiesAsText) {
     EXPECT_EQ(copied.substr(copied.find("\n8  ")), "\n8  cover point  X 4.000000  Z 0.000000  Close01.anm 18\n");
 }
 
+// As a drop at the position's usual spot: the boxes with six decimals, one
+// step; a cancelled dialog changes nothing.
+TEST_F(FieldToolsTest, AFielderIsPlacedByName) {
+    window->RunTool(form::Tool::PlaceFielder);
+    EXPECT_EQ(view.placingFielders[4], "Fielder 4: first slip");
+    EXPECT_EQ(view.placingPositions[5], "gully");
+    EXPECT_EQ(xz(4), "0.000000 2.000000");
+    view.placement = std::pair{4, 5};  // gully, with the striker at the top end and the off side on the left
+    window->RunTool(form::Tool::PlaceFielder);
+    EXPECT_EQ(xz(4) + " " + view.names[4], "1.580872 2.723423 gully");
+    window->Undo();
+    EXPECT_EQ(xz(4), "0.000000 2.000000");
+}
+
 TEST_F(FieldToolsTest, ADroppedFieldFileIsImportedAndAnythingElseIsRefused) {
     writeBytes(dir / "f.opt", fielddata::buildFieldText(sampleTexts(2)));
     window->DropFile((dir / "f.opt").string());

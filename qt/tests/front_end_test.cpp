@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -226,6 +227,22 @@ TEST_F(QtFrontEndTest, ADroppedFileIsImportedAndTheToolKeysWorkFromABox) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// The placing dialog from the keyboard alone: a list, Tab, the other, Enter.
+TEST_F(QtFrontEndTest, AFielderIsPlacedByNameFromTheKeyboard) {
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return})
+            if (dialog) QTest::keyClick(dialog->focusWidget(), key);  // fielder 1, then the second slip
+        if (dialog) dialog->close();  // never left open by a failure
+    });
+    window->core().RunTool(form::Tool::PlaceFielder);
+    EXPECT_EQ(title, "Place fielder");
+    EXPECT_EQ(window->txtX[1]->text() + " " + window->txtZ[1]->text(), "-0.691220 -2.184721");
+}
+
 // The ground view's menu from the keyboard opens over the ground view, and
 // the view shows that it has the focus, outside the picture it copies.
 TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
@@ -260,7 +277,8 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
     };
     const QStringList expected{"&Undo Ctrl+Z", "&Redo Ctrl+Y", "", "&Mirror for a left-handed batter Ctrl+M", "",
                                "&Copy picture Ctrl+C", "Save &picture...", "Open &backups folder", "",
-                               "Copy &field as text Ctrl+Shift+C", "", "Position &names [x]", "",
+                               "Copy &field as text Ctrl+Shift+C", "Place f&ielder... Ctrl+Shift+P", "",
+                               "Position &names [x]", "",
                                "Striker at the &top end", "Striker at the b&ottom end (guessed) [x]", "",
                                "Off side on the &left", "Off side on the ri&ght (guessed) [x]"};
     EXPECT_EQ(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); }), expected);

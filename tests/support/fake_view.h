@@ -101,6 +101,14 @@ public:
         return pictureWritable;
     }
     void copyGroundPicture() override { ++picturesCopied; }
+    std::optional<std::pair<int, int>> placement;  // the answer to "Place fielder..."
+    std::vector<std::string> placingFielders, placingPositions;
+    std::optional<std::pair<int, int>> choosePlacement(const std::vector<std::string>& fielders,
+                                                       const std::vector<std::string>& positions, int) override {
+        placingFielders = fielders;
+        placingPositions = positions;
+        return placement;
+    }
     ZoomView* zoomWindow() override { return zoom.get(); }
     ZoomView& loadZoomWindow() override {
         zoom = std::make_unique<FakeZoomView>();

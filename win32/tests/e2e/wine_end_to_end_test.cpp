@@ -438,6 +438,16 @@ TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
     EXPECT_EQ(xzInSlot(slot, 1) + " " + xzInSlot(slot, 4).substr(0, 8), "-0.900000 -1.900000 2.800000");
 }
 
+// Place fielder... from the keyboard alone: a list, Tab, the other, Enter.
+TEST_F(WineEditor, AFielderIsPlacedByNameFromTheKeyboard) {
+    started();
+    xdo("key ctrl+shift+p");
+    waitFor("message.caption", "Place fielder");
+    xdo("key Down Tab Down Return");
+    // The second slip, the off side on the left as the demo's slips tell.
+    expectKeys(waitFor("boxes", "0"), {{"txtX(1)", "0.691220"}, {"txtZ(1)", "-2.184721"}});
+}
+
 // The download's command-line tool finds the fields of an archive of our own
 // and checks the demo's Field.txt against it.
 TEST_F(WineEditor, TheFieldsToolScansAndChecksAnArchive) {
