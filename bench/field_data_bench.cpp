@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sstream>
+
+#include "cli/commands.h"
 #include "fielddata/archive.h"
 #include "fielddata/slot_layout.h"
 #include "fielddata/coordinates.h"
@@ -85,5 +88,28 @@ void BM_Import(benchmark::State& state) {
 BENCHMARK(BM_Import)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// describe against check of one archive of 1000 fields, output discarded.
+void BM_CheckAndDescribe1000Fields(benchmark::State& state) {
+    const auto folder = std::filesystem::temp_directory_path() / "ringwright-describe-bench";
+    std::filesystem::create_directories(folder);
+    std::string archive(2048 * 1000, '\0'), catalogue;
+    for (int k = 0; k < 1000; ++k) {
+        archive.replace(std::size_t(k) * 2048, fielddata::kWritableLength, fielddata::paddedBlock(fielddata::buildFieldText(sampleTexts())));
+        catalogue += "\"Field " + std::to_string(k) + "\"," + std::to_string(k * 2048 + 1) + "\r\n";
+    }
+    std::ofstream(folder / "a.gob", std::ios::binary) << archive;
+    std::ofstream(folder / "Field.txt", std::ios::binary) << catalogue;
+    std::ostringstream out, err;
+    const ringwright::cli::Context context{folder / "Field.txt", folder / "data", false, out, err};
+    for (auto _ : state) {
+        out.str({});
+        if (state.range(0) == 0) ringwright::cli::check(context, folder / "a.gob");
+        else ringwright::cli::describe(context, folder / "a.gob", "", {});
+    }
+    state.SetLabel(state.range(0) == 0 ? "check" : "describe");
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_CheckAndDescribe1000Fields)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -78,6 +78,27 @@ void BM_PointerMoveOnHeldMarker(benchmark::State& state) {
 }
 BENCHMARK(BM_PointerMoveOnHeldMarker)->Unit(benchmark::kMicrosecond);
 
+// The same move with the position names hidden: the difference is what
+// naming the nine fielders and showing their captions costs.
+void BM_PointerMoveOnHeldMarkerNamesHidden(benchmark::State& state) {
+    Editor editor;
+    editor.platform.configFolder = editor.folder / "config";
+    editor.window->core().RunTool(ringwright::form::Tool::PositionNames);
+    QWidget* marker = editor.window->lblFielder[4];
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), marker->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(marker, &press);
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(2 + (step++ % 2 ? 1 : -1), 2);
+        QMouseEvent move(QEvent::MouseMove, at, marker->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(marker, &move);
+        editor.window->Picture1->repaint();
+    }
+    std::filesystem::remove_all(editor.folder / "config");
+}
+BENCHMARK(BM_PointerMoveOnHeldMarkerNamesHidden)->Unit(benchmark::kMicrosecond);
+
 void BM_UpdateFieldPosition(benchmark::State& state) {
     Editor editor;
     editor.window->core().cmdZoom_Click();

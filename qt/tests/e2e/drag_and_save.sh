@@ -31,7 +31,7 @@ keys() {
 }
 save() {  # Alt+S, Yes (the default) to the question, OK to "saved"
     keys alt+s
-    for _ in 1 2; do sleep 0.4; xdotool key Return; done
+    for _ in 1 2; do sleep 0.7; xdotool key Return; done
     sleep 0.3
 }
 
