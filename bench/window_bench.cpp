@@ -62,8 +62,8 @@ void BM_KeyReleasePlacesAllMarkers(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyReleasePlacesAllMarkers)->Unit(benchmark::kMicrosecond);
 
-void BM_PointerMoveOnHeldMarker(benchmark::State& state) {
-    Editor editor;
+// A held marker moved back and forth by a pixel, each move repainted.
+void moveHeldMarker(Editor& editor, benchmark::State& state) {
     QWidget* marker = editor.window->lblFielder[4];
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), marker->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -76,6 +76,11 @@ void BM_PointerMoveOnHeldMarker(benchmark::State& state) {
         editor.window->Picture1->repaint();
     }
 }
+
+void BM_PointerMoveOnHeldMarker(benchmark::State& state) {
+    Editor editor;
+    moveHeldMarker(editor, state);
+}
 BENCHMARK(BM_PointerMoveOnHeldMarker)->Unit(benchmark::kMicrosecond);
 
 // The same move with the position names hidden: the difference is what
@@ -84,17 +89,7 @@ void BM_PointerMoveOnHeldMarkerNamesHidden(benchmark::State& state) {
     Editor editor;
     editor.platform.configFolder = editor.folder / "config";
     editor.window->core().RunTool(ringwright::form::Tool::PositionNames);
-    QWidget* marker = editor.window->lblFielder[4];
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), marker->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(marker, &press);
-    int step = 0;
-    for (auto _ : state) {
-        const QPointF at(2 + (step++ % 2 ? 1 : -1), 2);
-        QMouseEvent move(QEvent::MouseMove, at, marker->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(marker, &move);
-        editor.window->Picture1->repaint();
-    }
+    moveHeldMarker(editor, state);
     std::filesystem::remove_all(editor.folder / "config");
 }
 BENCHMARK(BM_PointerMoveOnHeldMarkerNamesHidden)->Unit(benchmark::kMicrosecond);

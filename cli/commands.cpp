@@ -170,7 +170,7 @@ int scan(const Context& context, const std::filesystem::path& path, bool write) 
         auto kept = context.catalogue;
         for (int n = 1; fd::nameTaken(files, kept); ++n) {
             kept = context.catalogue;
-            kept += "." + std::to_string(n) + ".bak";
+            kept += std::string(".").append(std::to_string(n)).append(".bak");  // GCC 12 warns of "." + wrongly
         }
         const auto bytes = fd::readFileStart(files, context.catalogue, std::size_t(64) << 20);
         const auto copied = bytes ? fd::replaceDurably(files, kept, bytes.value()) : fd::Status(fd::Failure{bytes.reason()});

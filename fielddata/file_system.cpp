@@ -401,7 +401,12 @@ Outcome<std::string> readFileStart(FileSystem& fs, const std::filesystem::path& 
     auto opened = fs.openExisting(path, false);
     if (!opened) return Failure{opened.reason()};
     OpenFile file(fs, opened.value(), path);
-    auto bytes = file.readAt(0, limit);
+    // A buffer as long as the file and one byte more, not as the limit: a
+    // catalogue of a few lines is never read into 64 MiB of zeros.
+    std::size_t length = limit;
+    if (const auto facts = fs.facts(path); facts && facts.value().kind == FileKind::Plain)
+        length = std::size_t(std::min<std::uint64_t>(limit, facts.value().size + 1));
+    auto bytes = file.readAt(0, length);
     if (!bytes) return bytes;
     if (auto closed = file.close(); !closed) return Failure{closed.reason()};
     return bytes;

@@ -39,6 +39,8 @@ void FielderMarker::moveTo(TwipsPoint where) {
 // Small plain text, one pixel clear of the marker's right edge; the pointer
 // passes through it to the grass.
 void FielderMarker::setCaption(const QString& name, const QColor& colour) {
+    // Asked on every pointer move: what did not change costs nothing.
+    if (caption_ && caption_->text() == name && caption_->palette().color(QPalette::WindowText) == colour) return;
     setToolTip(QString::fromStdString(positions::markerTip(index_, name.toStdString())));
     if (!caption_) {
         caption_ = new QLabel(parentWidget());

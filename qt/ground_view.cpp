@@ -64,6 +64,7 @@ void GroundView::setRingCount(const QString& text) {
 
 void GroundView::setFieldInWords(const QString& line, const QString& warnings) {
     auto* ground = static_cast<GroundPicture*>(client_);
+    if (ground->inWords == line && ground->warnings == warnings) return;
     ground->inWords = line;
     ground->warnings = warnings;
     ground->update();

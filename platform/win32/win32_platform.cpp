@@ -83,25 +83,24 @@ std::string Win32Platform::readSetting(const std::string& application, const std
     return fallback;
 }
 
-// %LOCALAPPDATA%\Ringwright: the user's own data, kept on this machine.
-std::filesystem::path Win32Platform::userDataFolder() {
+namespace {
+
+// "Ringwright" in one of the system's known folders; empty without it.
+std::filesystem::path ownFolderIn(REFKNOWNFOLDERID known) {
     PWSTR folder = nullptr;
     std::filesystem::path found;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder)))
-        found = std::filesystem::path(folder) / L"Ringwright";
+    if (SUCCEEDED(SHGetKnownFolderPath(known, 0, nullptr, &folder))) found = std::filesystem::path(folder) / L"Ringwright";
     CoTaskMemFree(folder);
     return found;
 }
 
+}  // namespace
+
+// %LOCALAPPDATA%\Ringwright: the user's own data, kept on this machine.
+std::filesystem::path Win32Platform::userDataFolder() { return ownFolderIn(FOLDERID_LocalAppData); }
+
 // %APPDATA%\Ringwright: the player's choices, roaming with the profile.
-std::filesystem::path Win32Platform::userConfigFolder() {
-    PWSTR folder = nullptr;
-    std::filesystem::path found;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
-        found = std::filesystem::path(folder) / L"Ringwright";
-    CoTaskMemFree(folder);
-    return found;
-}
+std::filesystem::path Win32Platform::userConfigFolder() { return ownFolderIn(FOLDERID_RoamingAppData); }
 
 // Windows' own text format, each line ending in CR LF.
 void Win32Platform::copyText(const std::string& text) {
