@@ -6,7 +6,9 @@
 #include "editor/frm_main.h"
 #include "fielddata/message_text.h"
 #include "fielddata/coordinates.h"
+#include "fielddata/catalogue.h"
 #include "fielddata/exchange_file.h"
+#include "fielddata/file_system.h"
 
 namespace ringwright {
 namespace {
@@ -63,8 +65,7 @@ void frmMain::SavePicture() {
 // As Import does with the file chosen in its dialog.
 void frmMain::DropFile(const std::string& path) {
     const auto file = fielddata::pathFromUtf8(path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
+    if (!fielddata::isPlainFile(fielddata::systemFileSystem(), file)) {
         say(fielddata::quotedPath(file) + " is not a field file, so nothing was imported.", style::kCritical);
         return;
     }

@@ -57,7 +57,9 @@ bool frmMain::Form_Load() {
     if (pathKnown) {
         if (view_.listCount(kCboFieldList) > 0) {
             view_.setListIndex(kCboFieldList, 0);
-            loaded = archiveUsable && loadSelectedField(false);
+            // One open of each file for the whole start.
+            if (!archive) loaded = loadSelectedField(false);
+            else loaded = archiveUsable && LookUpFieldOffset(*catalogue) && loadFrom(*catalogue, archive.value());
         } else if (!catalogue->problem()) {
             say("Field.txt lists no fields, so there is no field to load.", style::kExclamation);
         }

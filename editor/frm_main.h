@@ -138,6 +138,7 @@ private:
     void showRingCount();
     void showFieldInWords();
     void guessOrientation(fielddata::Archive& archive, const fielddata::Catalogue& catalogue);
+    bool loadFrom(const fielddata::Catalogue& catalogue, fielddata::Archive& archive);
     PlayerChoices& choices();
     std::string archiveSection() const;
     positions::Orientation orientation();

@@ -158,10 +158,15 @@ bool frmMain::loadSelectedField(bool recoverFirst) {
     if (!catalogue || !LookUpFieldOffset(*catalogue)) return false;
     auto archive = openArchive();
     if (!archive || (recoverFirst && !slotReadable(recoverUnfinishedSave(*archive)))) return false;
-    guessOrientation(*archive, *catalogue);
+    return loadFrom(*catalogue, *archive);
+}
+
+// The field the offset names, from an archive already opened and recovered.
+bool frmMain::loadFrom(const fielddata::Catalogue& catalogue, fielddata::Archive& archive) {
+    guessOrientation(archive, catalogue);
     // Another field, another history; what a failed read left in the boxes
     // is one change that Undo takes back.
-    const auto slot = ReadFieldSlot(*archive);
+    const auto slot = ReadFieldSlot(archive);
     if (!slot || !ParseFieldText(*slot)) return false;
     startHistory();
     return true;

@@ -18,13 +18,11 @@ namespace {
 constexpr int kMostLinks = 40;
 
 // The file a link leads to, as the player means it; nullopt for a loop.
-std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
-    std::error_code error;
+std::optional<std::filesystem::path> followLinks(FileSystem& fs, std::filesystem::path path) {
     for (int hop = 0; hop < kMostLinks; ++hop) {
-        if (!std::filesystem::is_symlink(path, error)) return path;
-        const auto link = std::filesystem::read_symlink(path, error);
-        if (error) return path;
-        path = link.is_absolute() ? link : path.parent_path() / link;
+        const auto link = fs.linkTarget(path);
+        if (!link || !link.value()) return path;
+        path = link.value()->is_absolute() ? *link.value() : path.parent_path() / *link.value();
     }
     return std::nullopt;
 }
@@ -33,7 +31,7 @@ std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
 
 Status writeExchangeFile(const std::filesystem::path& target, std::string_view block, FileSystem& fs) {
     if (auto fits = checkFitsSlot(block); !fits) return fits;
-    const auto followed = followLinks(target);
+    const auto followed = followLinks(fs, target);
     if (!followed) return Failure{quotedPath(target) + " is a loop of links that leads to no file, so it was not written."};
     const auto& file = *followed;
     const auto facts = fs.facts(file);

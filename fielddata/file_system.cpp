@@ -31,6 +31,14 @@ Failure notPlain(const std::filesystem::path& path) {
 }
 
 // The same on every system: the standard library asks the system for us.
+Outcome<std::optional<std::filesystem::path>> readLink(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return std::optional<std::filesystem::path>{};
+    auto target = std::filesystem::read_symlink(path, error);
+    if (error) return failure("Cannot read the link", path, error.value());
+    return std::optional<std::filesystem::path>{std::move(target)};
+}
+
 Outcome<std::vector<std::filesystem::path>> listEntries(const std::filesystem::path& folder) {
     std::error_code error;
     std::vector<std::filesystem::path> entries;
@@ -193,6 +201,10 @@ public:
     Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) override {
         return listEntries(folder);
     }
+
+    Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) override {
+        return readLink(path);
+    }
 };
 
 #else
@@ -218,6 +230,10 @@ public:
 
     Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) override {
         return listEntries(folder);
+    }
+
+    Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) override {
+        return readLink(path);
     }
 
     // Opened without waiting, so a FIFO with no writer cannot hold us, and

@@ -6,6 +6,7 @@
 // names the file; the system's error codes become words here and nowhere else.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ public:
     virtual Outcome<FileFacts> facts(const std::filesystem::path& path) = 0;
     // The entries of a folder, in no particular order.
     virtual Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) = 0;
+    // Where a symbolic link leads, as written in it; nothing when `path` is no link.
+    virtual Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) = 0;
     // An existing plain file, never created nor shortened; anything else is
     // refused before a read could wait on it.
     virtual Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) = 0;

@@ -43,6 +43,7 @@ public:
         if (strikes(Op::List, folder)) return Failure{"Cannot look into the folder " + folder.string() + ": Permission denied."};
         return real().listFolder(folder);
     }
+    Outcome<std::optional<fs::path>> linkTarget(const fs::path& path) override { return real().linkTarget(path); }
     Outcome<NativeFile> openExisting(const fs::path& path, bool forWriting) override {
         return remember(path, real().openExisting(path, forWriting));
     }
