@@ -8,6 +8,8 @@
 #include "fielddata/coordinates.h"
 #include "fielddata/catalogue.h"
 #include "fielddata/exchange_file.h"
+#include "fielddata/field_picture.h"
+#include "fielddata/slot_layout.h"
 #include "fielddata/file_system.h"
 
 namespace ringwright {
@@ -57,9 +59,18 @@ void frmMain::SavePicture() {
     auto chosen = platform_.saveFileDialog(pictureRecord(selectedListName(), view_.windowHandle({Control::frmMain})));
     if (!chosen) return;
     if (!chosen->ends_with(".png")) *chosen += ".png";
-    if (!view_.saveGroundPicture(*chosen))
-        say("The picture could not be written to " + fielddata::quotedPath(fielddata::pathFromUtf8(*chosen)) + ".",
-            style::kCritical);
+    // The picture carries its field, so it imports as one: a field that
+    // could not be exported writes no picture either.
+    const auto block = BuildFieldText();
+    if (!block) return;
+    if (const auto fits = fielddata::checkFitsSlot(*block); !fits) return (void)say(fits.reason(), style::kCritical);
+    const auto file = fielddata::pathFromUtf8(*chosen);
+    if (!view_.saveGroundPicture(*chosen)) {
+        say("The picture could not be written to " + fielddata::quotedPath(file) + ".", style::kCritical);
+        return;
+    }
+    if (const auto carried = fielddata::addFieldToPicture(file, *block); !carried)
+        say("The picture was saved, but without its field: " + carried.reason(), style::kExclamation);
 }
 
 // As Import does with the file chosen in its dialog.

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "fielddata/field_picture.h"
 #include "fielddata/field_text.h"
 #include "fielddata/save_journal.h"
 #include "tests/support/temp_dir.h"
@@ -133,6 +134,11 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
                            "With --force the field is written there anyway.\n");
     EXPECT_EQ(readBytes(archive).substr(8192, 5), "BEGIm");
     EXPECT_EQ(run("import --force a.gob Other moved.opt").status, 0);
+    // A picture an editor saved carries its field.
+    writeBytes(dir / "moved.png", fielddata::withFieldChunk(std::string("\x89PNG\r\n\x1a\n\0\0\0\0IEND\xae\x42\x60\x82", 20),
+                                                            fieldAt(-3)).value());
+    EXPECT_EQ(run("import a.gob Other moved.png").err, "saved\n");
+    EXPECT_EQ(readBytes(archive).substr(8192, 2040), padded(fieldAt(-3)));
     EXPECT_EQ(run("restore a.gob Deep").status, 0);
     EXPECT_TRUE(readBytes(archive).substr(0, 8192) == bytes.substr(0, 8192));
     EXPECT_EQ(run("restore a.gob Past").status, 1);

@@ -242,6 +242,18 @@ TEST_F(FieldToolsTest, PicturesAndTheBackupsFolder) {
     EXPECT_EQ(view.picturesCopied, 1);
     EXPECT_EQ(platform.messages,
               Messages{critical("The picture could not be written to \"" + (dir / "b.png").string() + "\".")});
+    // The picture carries the field: its chunk before the end, and dropped
+    // back it is the field again; a damaged one is refused.
+    const std::string png = readBytes(dir / "slips.png");
+    EXPECT_EQ(png.substr(8, 34), std::string("\0\0\x06\x22iTXtRingwright field\0\0\0\0\0BEGIN", 34));  // 1570 bytes
+    EXPECT_TRUE(png.ends_with(std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12)));
+    view.setText(txtX(0), "7");
+    window->DropFile((dir / "slips.png").string());
+    EXPECT_EQ(view.text(txtX(0)) + " " + view.text(kLblFileName), "-4.000000 " + (dir / "slips.png").string());
+    writeBytes(dir / "slips.png", std::string(png).replace(60, 1, "X"));
+    window->DropFile((dir / "slips.png").string());
+    EXPECT_EQ(platform.messages.back(), critical("\"" + (dir / "slips.png").string() + "\" is a picture whose field is "
+                                                 "damaged, so nothing was imported."));
     window->OpenBackupsFolder();
     EXPECT_EQ(platform.openedFolders, std::vector<std::filesystem::path>{dir / "data" / "backups"});
     EXPECT_TRUE(std::filesystem::is_directory(dir / "data" / "backups"));

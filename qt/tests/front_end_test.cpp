@@ -227,6 +227,16 @@ TEST_F(QtFrontEndTest, ADroppedFileIsImportedAndTheToolKeysWorkFromABox) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// The saved picture carries its field where any PNG reader finds it.
+TEST_F(QtFrontEndTest, ASavedPictureCarriesItsField) {
+    platform.dialogAnswers = {(dir / "field").string()};
+    window->core().SavePicture();
+    const QImage picture(QString::fromStdString((dir / "field.png").string()));  // its text read after its pixels
+    EXPECT_EQ(picture.size(), QSize(400, 400));
+    EXPECT_TRUE(picture.text("Ringwright field").startsWith("BEGIN\r\nID 9999\r\n\tNumCamera 0\r\n"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 // The placing dialog from the keyboard alone: a list, Tab, the other, Enter.
 TEST_F(QtFrontEndTest, AFielderIsPlacedByNameFromTheKeyboard) {
     QString title;
