@@ -113,14 +113,23 @@ std::string fieldersNamed(const std::vector<int>& fielders) {
 // then the leg side from straight to behind.
 double sweepOrder(const Bearing& bearing) { return bearing.offSide ? 180 - bearing.degrees : 180 + bearing.degrees; }
 
+// The signs that turn the ground view's X and Z into the striker's own
+// directions: Z grows upwards, X to the left.
+struct Directions {
+    double towardsBowler, towardsOff;
+};
+Directions directionsOf(Orientation orientation) {
+    return {orientation.striker == StrikerEnd::Bottom ? 1.0 : -1.0, orientation.off == OffSide::Right ? -1.0 : 1.0};
+}
+
 }  // namespace
 
 Bearing bearingOf(GroundPoint fielder, Orientation orientation) {
-    const double towardsBowler = orientation.striker == StrikerEnd::Bottom ? 1.0 : -1.0;  // Z grows upwards
-    const double towardsOff = orientation.off == OffSide::Right ? -1.0 : 1.0;             // X grows to the left
-    const double along = (fielder.z + towardsBowler * kStumpsZ) * towardsBowler;
-    const double across = fielder.x * towardsOff;
+    const Directions towards = directionsOf(orientation);
+    const double along = (fielder.z + towards.towardsBowler * kStumpsZ) * towards.towardsBowler;
+    const double across = fielder.x * towards.towardsOff;
     Bearing bearing;
+    bearing.along = along;
     bearing.degrees = std::atan2(std::abs(across), along) * 180 / std::numbers::pi;
     bearing.yards = std::hypot(along, across) * kYardsPerUnit;
     bearing.offSide = across >= 0;
@@ -184,8 +193,7 @@ std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orien
         const auto& point = field[std::size_t(i)];
         if (!point) continue;
         const Bearing bearing = bearingOf(*point, orientation);
-        const double along = std::cos(bearing.degrees * std::numbers::pi / 180) * bearing.yards / kYardsPerUnit;
-        if (!bearing.offSide && along < kPoppingCreaseUnits) behindSquareOnLeg.push_back(i);
+        if (!bearing.offSide && bearing.along < kPoppingCreaseUnits) behindSquareOnLeg.push_back(i);
         if (!bearing.offSide) onLeg.push_back(i);
         if (std::abs(point->x) <= kPitchHalfWidthUnits && std::abs(point->z) <= kPitchHalfLengthUnits) onPitch.push_back(i);
         if (std::hypot(point->x, point->z) > kRingRadius) outside.push_back(i);
@@ -226,9 +234,9 @@ std::optional<GroundPoint> usualSpot(const std::string& name, Orientation orient
     for (const Spot& spot : kUsualSpots) {
         if (name != spot.name) continue;
         const double units = spot.yards / kYardsPerUnit, radians = spot.degrees * std::numbers::pi / 180;
-        const double towardsBowler = orientation.striker == StrikerEnd::Bottom ? 1.0 : -1.0;
-        const double towardsOff = (orientation.off == OffSide::Right ? -1.0 : 1.0) * (spot.offSide ? 1 : -1);
-        return GroundPoint{towardsOff * units * std::sin(radians), towardsBowler * (units * std::cos(radians) - kStumpsZ)};
+        const Directions towards = directionsOf(orientation);
+        return GroundPoint{towards.towardsOff * (spot.offSide ? 1 : -1) * units * std::sin(radians),
+                           towards.towardsBowler * (units * std::cos(radians) - kStumpsZ)};
     }
     return std::nullopt;
 }

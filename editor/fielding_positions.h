@@ -43,6 +43,7 @@ enum class Depth { Close, Ring, Deep };
 struct Bearing {
     double degrees = 0;
     double yards = 0;
+    double along = 0;  // game units towards the bowler, negative behind the stumps
     bool offSide = true;
     Depth depth = Depth::Ring;
 };
