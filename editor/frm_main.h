@@ -140,7 +140,7 @@ private:
     void guessOrientation(fielddata::Archive& archive, const fielddata::Catalogue& catalogue);
     bool loadFrom(const fielddata::Catalogue& catalogue, fielddata::Archive& archive);
     PlayerChoices& choices();
-    std::string archiveSection() const;
+    const std::string& archiveSection();
     positions::Orientation orientation();
     bool positionNamesShown();
     positions::FieldPoints markerPoints() const;
@@ -158,6 +158,7 @@ private:
     positions::OrientationGuess guess_;
     std::string orientationGuessedFor_;
     std::optional<PlayerChoices> choices_;  // read at the first need
+    std::optional<std::pair<std::string, std::string>> section_;  // the archive path and its section
     int placedLast_ = 0;  // the fielder the placing dialog offers first
 };
 

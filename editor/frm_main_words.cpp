@@ -22,8 +22,12 @@ PlayerChoices& frmMain::choices() {
     return *choices_;
 }
 
-std::string frmMain::archiveSection() const {
-    return fielddata::archiveKey(fielddata::pathFromUtf8(view_.text(kTxtGOBFile)));
+// Worked out once per archive path: naming the fielders on every pointer
+// move never asks the file system for the path's real form.
+const std::string& frmMain::archiveSection() {
+    const std::string path = view_.text(kTxtGOBFile);
+    if (!section_ || section_->first != path) section_ = {path, fielddata::archiveKey(fielddata::pathFromUtf8(path))};
+    return section_->second;
 }
 
 // Once per archive: every field of the catalogue that reads whole tells, by
@@ -42,7 +46,7 @@ void frmMain::guessOrientation(fielddata::Archive& archive, const fielddata::Cat
 
 positions::Orientation frmMain::orientation() {
     positions::Orientation seen = guess_.orientation;
-    const std::string section = archiveSection();
+    const std::string& section = archiveSection();
     if (const auto striker = choices().get(section, "Striker"))
         seen.striker = *striker == "top" ? positions::StrikerEnd::Top : positions::StrikerEnd::Bottom;
     if (const auto off = choices().get(section, "Off")) seen.off = *off == "left" ? positions::OffSide::Left : positions::OffSide::Right;
@@ -76,8 +80,9 @@ void frmMain::showFieldInWords() {
 // The line of the field, then a line per fielder as its boxes hold it.
 void frmMain::CopyFieldAsText() {
     const positions::FieldPoints field = markerPoints();
-    const positions::FieldNames names = positions::nameFielders(field, orientation());
-    std::string text = positions::describeField(field, orientation()) + "\n";
+    const positions::Orientation seen = orientation();
+    const positions::FieldNames names = positions::nameFielders(field, seen);
+    std::string text = positions::describeField(field, seen) + "\n";
     const FieldState boxes = fieldState();
     for (int i = 0; i < fielddata::kFielderCount; ++i)
         text += positions::fielderLine(i, names[std::size_t(i)], boxes[std::size_t(i)]) + "\n";
@@ -130,7 +135,7 @@ void frmMain::RunTool(form::Tool tool) {
 ToolState frmMain::toolState(const form::MenuEntry& entry) {
     ToolState state{true, false, std::string(entry.label)};
     const positions::Orientation seen = orientation();
-    const std::string section = archiveSection();
+    const std::string& section = archiveSection();
     const bool strikerChosen = choices().get(section, "Striker").has_value();
     const bool offChosen = choices().get(section, "Off").has_value();
     switch (entry.tool) {
