@@ -15,9 +15,6 @@ std::string withExchangeExtension(std::string path) {
 
 namespace {
 
-// The largest picture read for the field it carries.
-constexpr std::size_t kLongestPicture = std::size_t(64) << 20;
-
 // As many links as the system itself follows before it calls it a loop.
 constexpr int kMostLinks = 40;
 
@@ -65,20 +62,19 @@ Outcome<std::string> readExchangeFile(const std::filesystem::path& source, FileS
     const auto facts = fs.facts(source);
     if (!facts) return Failure{facts.reason()};
     if (facts.value().kind != FileKind::Plain) return Failure{quotedPath(source) + " is not a file that can be read."};
-    // A picture is read whole for the field it carries; any other file for
-    // its first 2040 bytes.
-    auto bytes = readFileStart(fs, source, kLongestPicture);
+    // Any file for its first 2040 bytes; a picture, read whole, for the
+    // field it carries.
+    auto bytes = readFileStart(fs, source, kWritableLength);
+    if (bytes && isPng(bytes.value())) bytes = readFileStart(fs, source, kLongestPicture);
     if (!bytes || !isPng(bytes.value())) {
         // A short file ends early and is NUL filled.
         if (bytes) bytes.value().resize(kWritableLength, '\0');
         return bytes;
     }
-    auto field = fieldOfPicture(bytes.value());
-    if (!field) {
-        if (field.reason() == "it holds no field") return Failure{quotedPath(source) + " is not a field file, so nothing was imported."};
-        return Failure{quotedPath(source) + " is a picture whose field is damaged, so nothing was imported."};
-    }
-    return field;
+    const auto field = fieldOfPicture(bytes.value());
+    if (!field) return Failure{quotedPath(source) + " is a picture whose field is damaged, so nothing was imported."};
+    if (!field.value()) return Failure{quotedPath(source) + " is not a field file, so nothing was imported."};
+    return *field.value();
 }
 
 }  // namespace fielddata

@@ -1,5 +1,7 @@
 #include "fielddata/field_picture.h"
 
+#include <vector>
+
 #include "fielddata/codepage.h"
 #include "fielddata/file_system.h"
 #include "fielddata/save_journal.h"
@@ -17,49 +19,58 @@ std::string bigEndianBytes(std::uint32_t value) {
     return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
 }
 
-// Keyword, NUL, no compression (flag and method 0), no language, no
-// translated keyword, then the text.
-std::string chunkData(std::string_view text) {
-    return std::string(kFieldChunkKeyword) + std::string(5, '\0') + std::string(text);
+// One chunk of a PNG: where it starts, its type and data, its CRC.
+struct Chunk {
+    std::size_t at;
+    std::string_view typed;  // the type's four bytes, then the data
+    std::uint32_t crc;
+};
+
+// The chunks in file order, up to the end or the first one cut short.
+std::vector<Chunk> chunksOf(std::string_view png) {
+    std::vector<Chunk> chunks;
+    for (std::size_t at = kPngSignature.size(); isPng(png) && at + 12 <= png.size();) {
+        const std::uint32_t length = bigEndian(png, at);
+        if (length > png.size() - at - 12) break;
+        chunks.push_back({at, png.substr(at + 4, 4 + length), bigEndian(png, at + 8 + length)});
+        at += 12 + length;
+    }
+    return chunks;
 }
+
+// Keyword, NUL, no compression (flag and method 0), no language, no
+// translated keyword; the text follows.
+const std::string kChunkHead = std::string("iTXt") + std::string(kFieldChunkKeyword) + std::string(5, '\0');
 
 }  // namespace
 
 Outcome<std::string> withFieldChunk(std::string_view png, std::string_view block) {
-    const std::size_t end = png.rfind(std::string_view("IEND", 4));
-    if (!isPng(png) || end == std::string_view::npos || end < 4 + kPngSignature.size())
+    const auto chunks = chunksOf(png);
+    if (chunks.empty() || !chunks.back().typed.starts_with("IEND"))
         return Failure{"the picture written has no end to put its field before"};
-    const std::string data = chunkData(utf8FromCp1252(block.substr(0, block.find('\0'))));
-    const std::string typed = "iTXt" + data;
-    const std::string chunk = bigEndianBytes(std::uint32_t(data.size())) + typed + bigEndianBytes(crc32(typed));
-    std::string out(png.substr(0, end - 4));
-    return out + chunk + std::string(png.substr(end - 4));
+    const std::string typed = kChunkHead + utf8FromCp1252(block.substr(0, block.find('\0')));
+    const std::size_t end = chunks.back().at;
+    return std::string(png.substr(0, end)) + bigEndianBytes(std::uint32_t(typed.size() - 4)) + typed +
+           bigEndianBytes(crc32(typed)) + std::string(png.substr(end));
 }
 
 Status addFieldToPicture(const std::filesystem::path& picture, std::string_view block) {
     auto& files = systemFileSystem();
-    const auto png = readFileStart(files, picture, std::size_t(64) << 20);
+    const auto png = readFileStart(files, picture, kLongestPicture);
     if (!png) return Failure{png.reason()};
     const auto carrying = withFieldChunk(png.value(), block);
     if (!carrying) return Failure{carrying.reason()};
     return replaceDurably(files, picture, carrying.value(), &picture);
 }
 
-Outcome<std::string> fieldOfPicture(std::string_view png) {
-    const std::string header = chunkData("").substr(0, kFieldChunkKeyword.size() + 5);
-    for (std::size_t at = kPngSignature.size(); isPng(png) && at + 12 <= png.size();) {
-        const std::uint32_t length = bigEndian(png, at);
-        if (length > png.size() - at - 12) break;
-        const std::string_view typed = png.substr(at + 4, 4 + length);
-        if (typed.starts_with("iTXt") && typed.substr(4).starts_with(header)) {
-            if (crc32(typed) != bigEndian(png, at + 8 + length)) return Failure{"its field is damaged"};
-            const auto bytes = cp1252FromUtf8(typed.substr(4 + header.size()));
-            if (!bytes || bytes->size() > kWritableLength) return Failure{"its field is damaged"};
-            return paddedBlock(*bytes);
-        }
-        at += 12 + length;
+Outcome<std::optional<std::string>> fieldOfPicture(std::string_view png) {
+    for (const Chunk& chunk : chunksOf(png)) {
+        if (!chunk.typed.starts_with(kChunkHead)) continue;
+        const auto bytes = cp1252FromUtf8(chunk.typed.substr(kChunkHead.size()));
+        if (crc32(chunk.typed) != chunk.crc || !bytes || bytes->size() > kWritableLength) return Failure{"damaged"};
+        return std::optional<std::string>(paddedBlock(*bytes));
     }
-    return Failure{"it holds no field"};
+    return std::optional<std::string>();
 }
 
 }  // namespace fielddata

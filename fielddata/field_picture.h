@@ -14,6 +14,8 @@ namespace fielddata {
 
 inline constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
 inline constexpr std::string_view kFieldChunkKeyword = "Ringwright field";
+// The largest picture read for the field it carries.
+inline constexpr std::size_t kLongestPicture = std::size_t(64) << 20;
 
 inline bool isPng(std::string_view bytes) { return bytes.starts_with(kPngSignature); }
 
@@ -25,8 +27,8 @@ Outcome<std::string> withFieldChunk(std::string_view png, std::string_view block
 // replaced whole or not at all.
 Status addFieldToPicture(const std::filesystem::path& picture, std::string_view block);
 
-// The 2040-byte block the picture carries, NUL filled; a picture without
-// the chunk, or with a damaged one, holds no field.
-Outcome<std::string> fieldOfPicture(std::string_view png);
+// The 2040-byte block the picture carries, NUL filled; nothing for a
+// picture without the chunk, a failure for a damaged one.
+Outcome<std::optional<std::string>> fieldOfPicture(std::string_view png);
 
 }  // namespace fielddata
