@@ -198,8 +198,7 @@ int check(const Context& context, const std::filesystem::path& path) {
     for (const fd::NamedSlot& record : *records) {
         context.out << fd::quotedForMessage(record.name) << " at " << record.offset << ": ";
         // What export would say of the slot.
-        const auto slot = archive->readSlot(record.offset);
-        const auto field = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
+        const auto field = fd::readWholeFieldAt(*archive, record.offset);
         context.out << (field ? std::string("a field.") : "no field. " + field.reason()) << "\n";
         if (!field) status = 1;
     }
@@ -221,8 +220,7 @@ int exportFields(const Context& context, const std::filesystem::path& path, cons
     int status = 0;
     for (std::size_t k = 0; k < records->size(); ++k) {
         const fd::NamedSlot& record = (*records)[k];
-        const auto slot = archive->readSlot(record.offset);
-        const auto texts = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
+        const auto texts = fd::readWholeFieldAt(*archive, record.offset);
         const auto file = folder / fd::pathFromUtf8((*names)[k]);
         const auto written = texts ? fd::writeExchangeFile(file, fd::buildFieldText(texts.value()))
                                    : fd::Status(fd::Failure{texts.reason()});
@@ -289,8 +287,7 @@ int describe(const Context& context, const std::filesystem::path& path, const st
     std::vector<std::pair<fd::NamedSlot, fd::Outcome<fd::FieldTexts>>> fields;
     std::vector<fd::FieldTexts> whole;
     for (const fd::NamedSlot& record : *records) {
-        const auto slot = archive->readSlot(record.offset);
-        auto texts = slot ? fd::readWholeField(slot.value()) : fd::Outcome<fd::FieldTexts>(fd::Failure{slot.reason()});
+        auto texts = fd::readWholeFieldAt(*archive, record.offset);
         if (texts) whole.push_back(texts.value());
         if (name.empty() || record.name == name) fields.push_back({record, std::move(texts)});
     }

@@ -36,11 +36,8 @@ void frmMain::guessOrientation(fielddata::Archive& archive, const fielddata::Cat
     if (orientationGuessedFor_ == view_.text(kTxtGOBFile)) return;
     orientationGuessedFor_ = view_.text(kTxtGOBFile);
     std::vector<fielddata::FieldTexts> fields;
-    for (const fielddata::NamedSlot& slot : catalogue.readableSlots()) {
-        const auto bytes = archive.readSlot(slot.offset);
-        if (!bytes) continue;
-        if (const auto texts = fielddata::readWholeField(bytes.value())) fields.push_back(texts.value());
-    }
+    for (const fielddata::NamedSlot& slot : catalogue.readableSlots())
+        if (const auto texts = fielddata::readWholeFieldAt(archive, slot.offset)) fields.push_back(texts.value());
     guess_ = positions::guessOrientation(fields);
 }
 

@@ -39,6 +39,12 @@ std::optional<std::string> whyNoField(std::string_view text) {
     return std::nullopt;
 }
 
+Outcome<FieldTexts> readWholeFieldAt(Archive& archive, FieldOffset offset) {
+    const auto slot = archive.readSlot(offset);
+    if (!slot) return Failure{slot.reason()};
+    return readWholeField(slot.value());
+}
+
 Outcome<FieldTexts> readWholeField(std::string_view text) {
     auto read = readNineFielders(text);
     if (!read) return read;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fielddata/archive.h"
 #include "fielddata/field_offset.h"
 #include "fielddata/field_text.h"
 #include "fielddata/file_system.h"
@@ -26,6 +27,8 @@ std::optional<std::string> whyNoField(std::string_view text);
 // with coordinates the range check accepts and animations of the list; or
 // why not.
 Outcome<FieldTexts> readWholeField(std::string_view text);
+// The same of the slot at `offset`, or why its slot cannot be read.
+Outcome<FieldTexts> readWholeFieldAt(Archive& archive, FieldOffset offset);
 
 struct ScanFindings {
     std::vector<std::uint64_t> fields;  // 0-based byte positions, in order
