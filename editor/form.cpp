@@ -78,6 +78,8 @@ const std::vector<MenuEntry>& groundMenu() {
         {Tool::StrikerAtBottom, "Striker at the b&ottom end", "", false, true},
         {Tool::OffSideLeft, "Off side on the &left", "", true, true},
         {Tool::OffSideRight, "Off side on the ri&ght", "", false, true},
+        {Tool::AllFields, "&All fields...", "Ctrl+L", true},
+        {Tool::RenameField, "R&ename field...", ""},
     };
     return entries;
 }
@@ -87,6 +89,7 @@ const std::vector<ToolKey>& toolKeys() {
         {Tool::Mirror, 'M', false, false}, {Tool::Undo, 'Z', false, false}, {Tool::Redo, 'Y', false, false},
         {Tool::Redo, 'Z', true, false},    {Tool::CopyPicture, 'C', false, true},
         {Tool::CopyFieldText, 'C', true, false},   {Tool::PlaceFielder, 'P', true, false},
+        {Tool::AllFields, 'L', false, false},
     };
     return keys;
 }

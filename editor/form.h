@@ -77,9 +77,10 @@ inline constexpr Markers kZoomMarkers{5520, {720, 1080, 1440, 1920, 2280, 2640, 
 // The field tools, in the ground view's menu in this order, and their keys.
 enum class Tool {
     Undo, Redo, Mirror, CopyPicture, SavePicture, OpenBackups,
-    CopyFieldText, PlaceFielder, PositionNames, StrikerAtTop, StrikerAtBottom, OffSideLeft, OffSideRight
+    CopyFieldText, PlaceFielder, PositionNames, StrikerAtTop, StrikerAtBottom, OffSideLeft, OffSideRight,
+    AllFields, RenameField
 };
-inline constexpr int kToolCount = 13;
+inline constexpr int kToolCount = 15;
 struct MenuEntry {
     Tool tool;
     std::string_view label;  // "&" before the access key

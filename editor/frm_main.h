@@ -81,6 +81,14 @@ public:
     void CopyFieldAsText();
     // "Place fielder...": a fielder moved to a position chosen by name.
     void PlaceFielder();
+    // "All fields...": the window of all fields, filled a few cards at a
+    // time; true while cards remain to be added.
+    void ShowAllFields();
+    bool AllFields_Fill();
+    // A card chosen: its record selected in cboFieldList as a click there would.
+    void AllFields_Choose(int card);
+    // "Rename field...": record `entry` of Field.txt gets a name the player types.
+    void RenameField(int entry);
     // Any tool of the ground view's menu or keys, and how its menu entry shows.
     void RunTool(form::Tool tool);
     ToolState toolState(const form::MenuEntry& entry);
@@ -159,7 +167,19 @@ private:
     std::string orientationGuessedFor_;
     std::optional<PlayerChoices> choices_;  // read at the first need
     std::optional<std::pair<std::string, std::string>> section_;  // the archive path and its section
-    int placedLast_ = 0;  // the fielder the placing dialog offers first
+    int placedLast_ = 0;
+    // What the window of all fields is being filled from: the catalogue read
+    // once and the archive opened once, until the last card is added.
+    struct CardFill {
+        fielddata::Catalogue catalogue;
+        std::optional<fielddata::Archive> archive;
+        std::string archiveProblem;
+        positions::Orientation seen;
+    };
+    std::optional<CardFill> fill_;
+    std::vector<FieldCard> cards_;
+    FieldCard cardOf(CardFill& fill, int record);
+    bool addCards(int count);  // the fielder the placing dialog offers first
 };
 
 }  // namespace ringwright

@@ -123,6 +123,8 @@ void frmMain::RunTool(form::Tool tool) {
     case form::Tool::StrikerAtBottom: return keepChoice(archiveSection(), "Striker", "bottom");
     case form::Tool::OffSideLeft: return keepChoice(archiveSection(), "Off", "left");
     case form::Tool::OffSideRight: return keepChoice(archiveSection(), "Off", "right");
+    case form::Tool::AllFields: return ShowAllFields();
+    case form::Tool::RenameField: return RenameField(view_.listIndex(kCboFieldList));
     }
 }
 
@@ -139,6 +141,7 @@ ToolState frmMain::toolState(const form::MenuEntry& entry) {
     case form::Tool::Undo: state.enabled = canUndo(); break;
     case form::Tool::Redo: state.enabled = canRedo(); break;
     case form::Tool::PositionNames: state.checked = positionNamesShown(); break;
+    case form::Tool::RenameField: state.enabled = view_.listIndex(kCboFieldList) >= 0; break;
     case form::Tool::StrikerAtTop:
     case form::Tool::StrikerAtBottom:
         state.checked = (seen.striker == positions::StrikerEnd::Top) == (entry.tool == form::Tool::StrikerAtTop);

@@ -11,6 +11,7 @@
 #include <utility>
 #include <optional>
 
+#include "editor/field_card.h"
 #include "editor/platform.h"
 #include "editor/stored_colour.h"
 #include "editor/twips.h"
@@ -50,6 +51,20 @@ public:
     virtual void setFielderNames(const std::array<std::string, 9>& names) = 0;
 };
 
+// The window of all fields: a card for each record of the catalogue, in
+// catalogue order. Choosing a card, F2 on it and its filling go to frmMain.
+class AllFieldsView {
+public:
+    virtual ~AllFieldsView() = default;
+    virtual void show() = 0;  // not modal; shown, in front and active
+    virtual void clearCards() = 0;
+    virtual void addCard(const FieldCard& card) = 0;
+    virtual void replaceCard(int card, const FieldCard& with) = 0;
+    virtual void setCurrentCard(int card) = 0;
+    // Soon, once the window has shown what it has, frmMain::AllFields_Fill.
+    virtual void fillLater() = 0;
+};
+
 class MainView {
 public:
     virtual ~MainView() = default;
@@ -64,6 +79,8 @@ public:
     virtual std::string listEntry(ControlId list, int entry) const = 0;
     virtual int listIndex(ControlId list) const = 0;  // -1 while none is selected
     virtual void setListIndex(ControlId list, int entry) = 0;
+    // Changes an entry's text; the selection stays.
+    virtual void setListEntry(ControlId list, int entry, const std::string& text) = 0;
 
     // txtX, txtZ and lblFielder.
     virtual void setBackColor(ControlId control, StoredColour colour) = 0;
@@ -84,6 +101,9 @@ public:
     virtual std::optional<std::pair<int, int>> choosePlacement(const std::vector<std::string>& fielders,
                                                                const std::vector<std::string>& positions,
                                                                int fielder) = 0;
+    // A line of text asked for, offered as `text`; nothing when cancelled.
+    virtual std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                               const std::string& text) = 0;
     // The ground with its markers as shown, as a PNG file; false when it
     // cannot be written.
     virtual bool saveGroundPicture(const std::string& path) = 0;
@@ -98,6 +118,9 @@ public:
     // The zoom window: nothing while it is not loaded; loading makes it hidden.
     virtual ZoomView* zoomWindow() = 0;
     virtual ZoomView& loadZoomWindow() = 0;
+    // The window of all fields, likewise.
+    virtual AllFieldsView* allFieldsWindow() = 0;
+    virtual AllFieldsView& loadAllFieldsWindow() = 0;
 
     // Closes both windows and ends the program with this exit status.
     virtual void endProgram(int exitStatus) = 0;

@@ -16,6 +16,7 @@ struct Item {
     std::string text;
     int line;  // 1-based line where the item starts
     bool unclosed = false;  // a quote that runs to the end of the file
+    std::size_t begin = 0, end = 0;  // its bytes, quotes included, separator not
 };
 
 class ItemReader {
@@ -33,6 +34,7 @@ public:
         while (pos_ < content_.size() && isBlank(content_[pos_])) consume();
         if (pos_ >= content_.size()) return std::nullopt;
         Item item{{}, line_};
+        item.begin = pos_;
         if (content_[pos_] == '"') {
             consume();
             while (pos_ < content_.size() && content_[pos_] != '"') item.text += consume();
@@ -43,6 +45,7 @@ public:
         } else {
             while (pos_ < content_.size() && !isSeparator(content_[pos_])) item.text += consume();
         }
+        item.end = pos_;
         skipSeparator();
         return item;
     }
@@ -108,7 +111,9 @@ Catalogue Catalogue::parse(std::string_view content) {
             catalogue.problem_ = unclosedQuote(*offset);
             break;
         }
-        catalogue.records_.push_back({shown(name->text), shown(offset->text), offset->line});
+        const std::size_t skipped = utf8 ? kByteOrderMark.size() : 0;
+        catalogue.records_.push_back(
+            {shown(name->text), shown(offset->text), offset->line, name->begin + skipped, name->end + skipped});
         catalogue.names_.push_back(catalogue.records_.back().name);
     }
     return catalogue;
@@ -130,6 +135,11 @@ Outcome<FieldOffset> Catalogue::offsetOf(const Record& record) const {
         return Failure{"Field.txt cannot be read: the field offset " + shown + " on line " + std::to_string(record.line) +
                        " names no slot, as offsets count from 1."};
     return value;
+}
+
+Outcome<FieldOffset> Catalogue::offsetAt(int record) const {
+    if (record < 0 || std::size_t(record) >= records_.size()) return Failure{"Field.txt holds no such record."};
+    return offsetOf(records_[std::size_t(record)]);
 }
 
 Outcome<std::optional<FieldOffset>> Catalogue::lookUp(int selectedIndex) const {
@@ -158,6 +168,60 @@ std::vector<NamedSlot> Catalogue::readableSlots() const {
     for (const Record& record : records_)
         if (auto offset = offsetOf(record)) slots.push_back({record.name, offset.value()});
     return slots;
+}
+
+Outcome<std::string> Catalogue::renamed(std::string_view content, int record, const std::string& name) const {
+    if (record < 0 || std::size_t(record) >= records_.size()) return Failure{"Field.txt holds no such record."};
+    if (name.find_first_not_of(" \t") == std::string::npos) return Failure{"A field's name cannot be empty."};
+    for (const unsigned char c : name)
+        if (c < 0x20 || c == 0x7F) return Failure{"A field's name cannot hold a line end or a control character."};
+    std::string bytes = name;
+    if (!content.starts_with(kByteOrderMark)) {
+        const auto encoded = cp1252FromUtf8(name);
+        if (!encoded)
+            return Failure{"The name " + quotedForMessage(name) +
+                           " holds a character that Field.txt cannot hold, as it is written in Windows-1252."};
+        bytes = *encoded;
+    }
+    // A comma would end the name, blanks at its ends would be lost; a quote
+    // inside quotes ends them, so such a name stands bare.
+    const bool quoted = name.find(',') != std::string::npos || name.front() == ' ' || name.back() == ' ' ||
+                        name.front() == '\t' || name.back() == '\t';
+    if (quoted) bytes = "\"" + bytes + "\"";
+    const Record& old = records_[std::size_t(record)];
+    std::string result(content.substr(0, old.nameBegin));
+    result += bytes;
+    result += content.substr(old.nameEnd);
+    // Only what reads back as the same records with the new name is written.
+    const Catalogue check = parse(result);
+    bool same = check.records_.size() == records_.size() && check.problem_ == problem_;
+    for (std::size_t i = 0; same && i < records_.size(); ++i)
+        same = check.records_[i].name == (i == std::size_t(record) ? name : records_[i].name) &&
+               check.records_[i].offset == records_[i].offset;
+    if (!same) return Failure{"The name " + quotedForMessage(name) + " cannot be written in Field.txt so that it reads back."};
+    return result;
+}
+
+Status renameInCatalogue(FileSystem& fs, const std::filesystem::path& path, int record, const std::string& oldName,
+                         const std::string& name) {
+    if (!isPlainFile(fs, path)) return Failure{"Unable to find Field.txt"};
+    const auto content = readFileStart(fs, path, kLongestCatalogue + 1);
+    if (!content) return Failure{content.reason()};
+    const Catalogue catalogue = Catalogue::parse(content.value());
+    if (record < 0 || std::size_t(record) >= catalogue.names().size() || catalogue.names()[std::size_t(record)] != oldName)
+        return Failure{"Field.txt has changed since it was read, so " + quotedForMessage(oldName) +
+                       " was not renamed. Start Ringwright again to read it afresh."};
+    const auto renamed = catalogue.renamed(content.value(), record, name);
+    if (!renamed) return Failure{renamed.reason()};
+    // The catalogue as it first was is kept once, beside it.
+    std::filesystem::path kept = path;
+    kept += ".bak";
+    if (!nameTaken(fs, kept))
+        if (auto made = createDurably(fs, kept, content.value(), &path); !made)
+            return Failure{"Field.txt was left as it was: its copy " + quotedPath(kept) + " could not be made. " + made.reason()};
+    if (auto replaced = replaceDurably(fs, path, renamed.value(), &path); !replaced)
+        return Failure{"Field.txt was left as it was. " + replaced.reason()};
+    return success();
 }
 
 bool isPlainFile(FileSystem& fs, const std::filesystem::path& path) {

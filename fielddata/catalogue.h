@@ -43,12 +43,20 @@ public:
     Outcome<std::vector<NamedSlot>> namedSlots() const;
     // The records whose offsets can be read, for a save to keep clear of.
     std::vector<NamedSlot> readableSlots() const;
+    // Record `record`'s offset, or why it cannot be read.
+    Outcome<FieldOffset> offsetAt(int record) const;
+
+    // `content`, this catalogue's bytes, with record `record` named `name`
+    // (UTF-8): every other byte as it was, the name quoted when it holds a
+    // comma, in the file's own encoding; refused unless it reads back so.
+    Outcome<std::string> renamed(std::string_view content, int record, const std::string& name) const;
 
 private:
     struct Record {
         std::string name;  // UTF-8
         std::string offset;
         int line = 0;
+        std::size_t nameBegin = 0, nameEnd = 0;  // the name's bytes in the file
     };
     Outcome<FieldOffset> offsetOf(const Record& record) const;
 
@@ -59,6 +67,12 @@ private:
 
 // "Unable to find Field.txt" unless `path` is a plain file that can be read.
 Outcome<Catalogue> readCatalogue(FileSystem& fs, const std::filesystem::path& path);
+
+// Renames record `record` of the catalogue at `path`, replacing the file
+// whole or not at all; the file as it was before the first rename is kept as
+// Field.txt.bak. Refused unless the record is still named `oldName`.
+Status renameInCatalogue(FileSystem& fs, const std::filesystem::path& path, int record, const std::string& oldName,
+                         const std::string& name);
 
 // A plain file: no folder, and on Windows neither hidden nor a system file.
 bool isPlainFile(FileSystem& fs, const std::filesystem::path& path);

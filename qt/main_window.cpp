@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QShortcut>
@@ -25,6 +26,7 @@
 #include "qt/fonts.h"
 #include "qt/ground_view.h"
 #include "qt/pixels.h"
+#include "qt/all_fields_window.h"
 #include "qt/zoom_window.h"
 
 // The pictures live in the front end's library; a static library's
@@ -62,6 +64,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path catalogueFolder
 MainWindow::~MainWindow() {
     core_.abandonDrag();
     delete zoom_;
+    delete allFields_;
 }
 
 // Each row of the form in one loop: made, placed, labelled, coloured, and
@@ -265,6 +268,8 @@ std::string MainWindow::listEntry(ControlId id, int entry) const { return list(i
 int MainWindow::listIndex(ControlId id) const { return list(id)->currentIndex(); }
 void MainWindow::setListIndex(ControlId id, int entry) { list(id)->setCurrentIndex(entry); }
 
+void MainWindow::setListEntry(ControlId id, int entry, const std::string& text) { list(id)->setItemText(entry, qt(text)); }
+
 void MainWindow::setBackColor(ControlId id, StoredColour colour) {
     QWidget* control = id.control == Control::lblFielder ? static_cast<QWidget*>(lblFielder.at(std::size_t(id.index)))
                                                          : box(id);
@@ -322,8 +327,28 @@ ZoomView& MainWindow::loadZoomWindow() {
     return *zoom_;
 }
 
+AllFieldsView* MainWindow::allFieldsWindow() { return allFields_.data(); }
+
+AllFieldsView& MainWindow::loadAllFieldsWindow() {
+    if (!allFields_) {
+        allFields_ = new AllFieldsWindow(core_);
+        allFields_->setWindowIcon(windowIcon());
+    }
+    return *allFields_;
+}
+
+std::optional<std::string> MainWindow::askText(const std::string& caption, const std::string& prompt,
+                                               const std::string& text) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(QApplication::activeWindow(), qt(caption), qt(prompt),
+                                                QLineEdit::Normal, qt(text), &ok);
+    if (!ok) return std::nullopt;
+    return typed.toStdString();
+}
+
 void MainWindow::endProgram(int exitStatus) {
     if (zoom_) zoom_->hide();
+    if (allFields_) allFields_->hide();
     QCoreApplication::exit(exitStatus);
 }
 

@@ -20,6 +20,7 @@ namespace ringwright {
 
 class GroundView;
 class ZoomWindow;
+class AllFieldsWindow;
 
 class MainWindow : public QWidget, public MainView {
     Q_OBJECT
@@ -39,6 +40,11 @@ public:
     std::string listEntry(ControlId list, int entry) const override;
     int listIndex(ControlId list) const override;
     void setListIndex(ControlId list, int entry) override;
+    void setListEntry(ControlId list, int entry, const std::string& text) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& text) override;
+    AllFieldsView* allFieldsWindow() override;
+    AllFieldsView& loadAllFieldsWindow() override;
     void setBackColor(ControlId control, StoredColour colour) override;
     TwipsPoint markerPosition(int fielder) const override;
     void moveMarker(int fielder, TwipsPoint where) override;
@@ -89,6 +95,7 @@ private:
     frmMain core_;
     QObject* focusHolder_ = nullptr;  // the box the handlers were last told has the focus
     QPointer<ZoomWindow> zoom_;
+    QPointer<AllFieldsWindow> allFields_;
 };
 
 }  // namespace ringwright

@@ -7,6 +7,7 @@ inline constexpr wchar_t kMainClass[] = L"RingwrightMain";
 inline constexpr wchar_t kZoomClass[] = L"RingwrightZoom";
 inline constexpr wchar_t kGroundClass[] = L"RingwrightGround";
 inline constexpr wchar_t kMarkerClass[] = L"RingwrightMarker";
+inline constexpr wchar_t kAllFieldsClass[] = L"RingwrightAllFields";
 
 namespace id {
 constexpr int kLabel3 = 100;
@@ -32,6 +33,9 @@ constexpr int kFirstTool = 500;
 // The lists of the dialog of "Place fielder...", as the resource script has them.
 constexpr int kPlaceFielderList = 601;
 constexpr int kPlacePositionList = 602;
+// The prompt and the box of the dialog that asks for a line of text.
+constexpr int kAskPrompt = 603;
+constexpr int kAskText = 604;
 }  // namespace id
 
 }  // namespace ringwright::win32

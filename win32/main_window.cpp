@@ -1,5 +1,6 @@
 #include "win32/main_window.h"
-#include "win32/place_dialog.h"
+#include "win32/all_fields_window.h"
+#include "win32/dialogs.h"
 
 #include <utility>
 
@@ -53,6 +54,7 @@ void MainWindow::registerClasses(HINSTANCE instance) {
     GroundWindow::registerClass(instance);
     MarkerWindow::registerClass(instance);
     ZoomWindow::registerClass(instance);
+    AllFieldsWindow::registerClass(instance);
 }
 
 MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::path catalogueFolder)
@@ -75,6 +77,7 @@ MainWindow::MainWindow(HINSTANCE instance, Platform& platform, std::filesystem::
 MainWindow::~MainWindow() {
     if (fieldTools_) DestroyAcceleratorTable(fieldTools_);
     zoom_.reset();
+    allFields_.reset();
     if (window_) DestroyWindow(window_);
 }
 
@@ -384,6 +387,31 @@ std::string MainWindow::listEntry(ControlId list, int entry) const {
 int MainWindow::listIndex(ControlId list) const { return int(SendMessageW(control(list), CB_GETCURSEL, 0, 0)); }
 void MainWindow::setListIndex(ControlId list, int entry) { SendMessageW(control(list), CB_SETCURSEL, WPARAM(entry), 0); }
 
+void MainWindow::setListEntry(ControlId list, int entry, const std::string& text) {
+    const HWND box = control(list);
+    const auto selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
+    SendMessageW(box, CB_DELETESTRING, WPARAM(entry), 0);
+    SendMessageW(box, CB_INSERTSTRING, WPARAM(entry), LPARAM(wideFromUtf8(text).c_str()));
+    SendMessageW(box, CB_SETCURSEL, WPARAM(selected), 0);
+}
+
+// Over the window the player asked from: the main one or the window of all fields.
+std::optional<std::string> MainWindow::askText(const std::string& caption, const std::string& prompt,
+                                               const std::string& text) {
+    const bool fromAllFields = allFields_ && allFields_->alive() && GetActiveWindow() == allFields_->handle();
+    return win32::askText(fromAllFields ? allFields_->handle() : window_, caption, prompt, text);
+}
+
+AllFieldsView* MainWindow::allFieldsWindow() {
+    if (allFields_ && !allFields_->alive()) allFields_.reset();
+    return allFields_.get();
+}
+
+AllFieldsView& MainWindow::loadAllFieldsWindow() {
+    if (!allFieldsWindow()) allFields_ = std::make_unique<AllFieldsWindow>(core_, window_, instance_);
+    return *allFields_;
+}
+
 void MainWindow::setBackColor(ControlId id, StoredColour colour) {
     if (id.control == Control::lblFielder) return MarkerWindow::setBackColor(control(id), colour);
     backColours_[control(id)] = colour;
@@ -451,6 +479,7 @@ ZoomView& MainWindow::loadZoomWindow() {
 
 void MainWindow::endProgram(int exitStatus) {
     zoom_.reset();
+    allFields_.reset();
     if (window_) DestroyWindow(window_);
     PostQuitMessage(exitStatus);
 }

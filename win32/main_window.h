@@ -25,6 +25,7 @@
 namespace ringwright::win32 {
 
 class ZoomWindow;
+class AllFieldsWindow;
 
 class MainWindow final : public MainView, public WindowObject, private MarkerEvents {
 public:
@@ -48,6 +49,11 @@ public:
     std::string listEntry(ControlId list, int entry) const override;
     int listIndex(ControlId list) const override;
     void setListIndex(ControlId list, int entry) override;
+    void setListEntry(ControlId list, int entry, const std::string& text) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& text) override;
+    AllFieldsView* allFieldsWindow() override;
+    AllFieldsView& loadAllFieldsWindow() override;
     void setBackColor(ControlId control, StoredColour colour) override;
     TwipsPoint markerPosition(int fielder) const override;
     void moveMarker(int fielder, TwipsPoint where) override;
@@ -108,6 +114,7 @@ private:
     int pendingLoss_ = 0;  // a box that lost the focus to a place not yet known
     std::array<HWND, fielddata::kFielderCount> lblFielder_{};
     std::unique_ptr<ZoomWindow> zoom_;
+    std::unique_ptr<AllFieldsWindow> allFields_;
     HACCEL fieldTools_ = nullptr;
 };
 

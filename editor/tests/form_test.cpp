@@ -115,13 +115,13 @@ TEST(Form, TheFieldToolsMenuAndKeys) {
                     "Save &picture... ; Open &backups folder ; | Copy &field as text Ctrl+Shift+C; Place f&ielder... Ctrl+Shift+P; "
                     "| Position &names ; "
                     "| Striker at the &top end ; Striker at the b&ottom end ; | Off side on the &left ; "
-                    "Off side on the ri&ght ; ");
+                    "Off side on the ri&ght ; | &All fields... Ctrl+L; R&ename field... ; ");
     std::string keys;
     for (const form::ToolKey& key : form::toolKeys())
         keys += std::to_string(int(key.tool)) + (key.shift ? "+Shift+" : "+") + key.key + (key.groundViewOnly ? " ground" : "") + "; ";
     // Mirror Ctrl+M, Undo Ctrl+Z, Redo Ctrl+Y and Ctrl+Shift+Z, Copy picture Ctrl+C on the ground view,
     // Copy field as text Ctrl+Shift+C, Place fielder Ctrl+Shift+P.
-    EXPECT_EQ(keys, "2+M; 0+Z; 1+Y; 1+Shift+Z; 3+C ground; 6+Shift+C; 7+Shift+P; ");
+    EXPECT_EQ(keys, "2+M; 0+Z; 1+Y; 1+Shift+Z; 3+C ground; 6+Shift+C; 7+Shift+P; 13+L; ");
 }
 
 }  // namespace

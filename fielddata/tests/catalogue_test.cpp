@@ -39,3 +39,25 @@ TEST(Catalogue, BrokenRecordsAreReportedWithTheirLine) {
     EXPECT_EQ(Catalogue::parse("A,100\r\nB,0\r\n").lookUp(1).reason(),
               "Field.txt cannot be read: the field offset \"0\" on line 2 names no slot, as offsets count from 1.");
 }
+
+TEST(Catalogue, ARenameChangesOnlyThatRecordsName) {
+    struct Case { std::string content; int record; std::string name, after; };
+    const Case cases[] = {
+        {"One,100\r\n\"Two\" ,200\nThree,300", 1, "Ring", "One,100\r\nRing,200\nThree,300"},
+        {"One,100\r\nTwo,200\r\n", 0, "Wide, deep", "\"Wide, deep\",100\r\nTwo,200\r\n"},
+        {"A,1\rB,2", 1, "Say \"hi\"", "A,1\rSay \"hi\",2"},
+        {"A,1\r\nB,2", 0, "Caf\u00e9", "Caf\xE9,1\r\nB,2"},
+        {"\xEF\xBB\xBF" "A,1\r\nB", 0, "Caf\u00e9", "\xEF\xBB\xBF" "Caf\xC3\xA9,1\r\nB"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Catalogue::parse(c.content).renamed(c.content, c.record, c.name).value(), c.after) << c.name;
+    const std::string content = "A,1\r\n";
+    const auto catalogue = Catalogue::parse(content);
+    EXPECT_EQ(catalogue.renamed(content, 0, "  ").reason(), "A field's name cannot be empty.");
+    EXPECT_EQ(catalogue.renamed(content, 0, "a\nb").reason(), "A field's name cannot hold a line end or a control character.");
+    EXPECT_EQ(catalogue.renamed(content, 0, "\u0141\u00f3d\u017a").reason(),
+              "The name \"\u0141\u00f3d\u017a\" holds a character that Field.txt cannot hold, as it is written in Windows-1252.");
+    EXPECT_EQ(catalogue.renamed(content, 0, "\"a, b\"").reason(),
+              "The name \"\"a, b\"\" cannot be written in Field.txt so that it reads back.");
+    EXPECT_EQ(catalogue.renamed(content, 1, "B").reason(), "Field.txt holds no such record.");
+}

@@ -290,7 +290,8 @@ TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
                                "Copy &field as text Ctrl+Shift+C", "Place f&ielder... Ctrl+Shift+P", "",
                                "Position &names [x]", "",
                                "Striker at the &top end", "Striker at the b&ottom end (guessed) [x]", "",
-                               "Off side on the &left", "Off side on the ri&ght (guessed) [x]"};
+                               "Off side on the &left", "Off side on the ri&ght (guessed) [x]", "",
+                               "&All fields... Ctrl+L", "R&ename field..."};
     EXPECT_EQ(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); }), expected);
     EXPECT_EQ(menuFrom([&] {
                   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), ground->mapToGlobal(QPoint(0, 0)));

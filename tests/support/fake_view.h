@@ -48,6 +48,18 @@ public:
     std::array<std::string, 9> names;
 };
 
+class FakeAllFieldsView : public AllFieldsView {
+public:
+    std::vector<FieldCard> cards;
+    int current = -1, shown = 0, fillsAsked = 0;
+    void show() override { ++shown; }
+    void clearCards() override { cards.clear(); }
+    void addCard(const FieldCard& card) override { cards.push_back(card); }
+    void replaceCard(int card, const FieldCard& with) override { cards.at(std::size_t(card)) = with; }
+    void setCurrentCard(int card) override { current = card; }
+    void fillLater() override { ++fillsAsked; }
+};
+
 class FakeMainView : public MainView {
 public:
     std::map<ControlId, std::string> texts;
@@ -74,6 +86,20 @@ public:
     std::string listEntry(ControlId list, int entry) const override { return entries.at(list).at(entry); }
     int listIndex(ControlId list) const override { return selected.contains(list) ? selected.at(list) : -1; }
     void setListIndex(ControlId list, int entry) override { selected[list] = entry; }
+    void setListEntry(ControlId list, int entry, const std::string& text) override { entries.at(list).at(entry) = text; }
+    std::optional<std::string> typed;  // the answer to the next askText
+    std::vector<std::string> asked;    // caption, prompt and offered text of each
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& offered) override {
+        asked.insert(asked.end(), {caption, prompt, offered});
+        return typed;
+    }
+    std::unique_ptr<FakeAllFieldsView> allFields;
+    AllFieldsView* allFieldsWindow() override { return allFields.get(); }
+    AllFieldsView& loadAllFieldsWindow() override {
+        if (!allFields) allFields = std::make_unique<FakeAllFieldsView>();
+        return *allFields;
+    }
     // The selected entry's text, as the writer takes it.
     std::string listText(ControlId list) const { return listIndex(list) < 0 ? "" : listEntry(list, listIndex(list)); }
     void setBackColor(ControlId control, StoredColour colour) override { colours[control] = colour; }

@@ -1,4 +1,4 @@
-#include "win32/place_dialog.h"
+#include "win32/dialogs.h"
 
 #include "platform/win32/modal_blocking.h"
 #include "platform/win32/wide_text.h"
@@ -40,14 +40,56 @@ INT_PTR CALLBACK placingProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     }
 }
 
+struct Asking {
+    const std::string& caption;
+    const std::string& prompt;
+    std::string text;
+};
+
+INT_PTR CALLBACK askingProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* asking = reinterpret_cast<Asking*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        asking = reinterpret_cast<Asking*>(lParam);
+        SetWindowTextW(dialog, wideFromUtf8(asking->caption).c_str());
+        SetDlgItemTextW(dialog, id::kAskPrompt, wideFromUtf8(asking->prompt).c_str());
+        SetDlgItemTextW(dialog, id::kAskText, wideFromUtf8(asking->text).c_str());
+        SendDlgItemMessageW(dialog, id::kAskText, EM_SETSEL, 0, -1);
+        return TRUE;  // the focus on the box
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            const HWND box = GetDlgItem(dialog, id::kAskText);
+            std::wstring typed(std::size_t(GetWindowTextLengthW(box)) + 1, L'\0');
+            typed.resize(std::size_t(GetWindowTextW(box, typed.data(), int(typed.size()))));
+            asking->text = utf8FromWide(typed);
+            EndDialog(dialog, IDOK);
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, IDCANCEL);
+        }
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
+HINSTANCE instanceOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)); }
+
 }  // namespace
+
+std::optional<std::string> askText(HWND owner, const std::string& caption, const std::string& prompt,
+                                   const std::string& text) {
+    Asking asking{caption, prompt, text};
+    const OtherWindowsDisabled blocked(owner);
+    if (DialogBoxParamW(instanceOf(owner), L"ASK_TEXT", owner, askingProcedure, LPARAM(&asking)) != IDOK)
+        return std::nullopt;
+    return asking.text;
+}
 
 std::optional<std::pair<int, int>> choosePlacement(HWND owner, const std::vector<std::string>& fielders,
                                                    const std::vector<std::string>& positions, int fielder) {
     Placing placing{fielders, positions, fielder};
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
     const OtherWindowsDisabled blocked(owner);
-    if (DialogBoxParamW(instance, L"PLACE_FIELDER", owner, placingProcedure, LPARAM(&placing)) != IDOK ||
+    if (DialogBoxParamW(instanceOf(owner), L"PLACE_FIELDER", owner, placingProcedure, LPARAM(&placing)) != IDOK ||
         placing.fielder < 0 || placing.position < 0)
         return std::nullopt;
     return std::pair{placing.fielder, placing.position};
