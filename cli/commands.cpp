@@ -134,10 +134,29 @@ bool saveSlot(const Context& context, NamedField& field, std::string_view block,
     return true;
 }
 
+// Each field named after what it holds, the way the ground is seen guessed
+// from all of them; a field that cannot be saved as it stands keeps its
+// offset alone.
+std::vector<fd::NamedSlot> namedByContent(fd::Archive& archive, const std::vector<fd::FieldOffset>& offsets) {
+    std::vector<std::optional<fd::FieldTexts>> read;
+    std::vector<fd::FieldTexts> whole;
+    for (const fd::FieldOffset offset : offsets) {
+        auto texts = fd::readWholeFieldAt(archive, offset);
+        read.push_back(texts ? std::optional(texts.value()) : std::nullopt);
+        if (texts) whole.push_back(texts.value());
+    }
+    const positions::Orientation seen = positions::guessOrientation(whole).orientation;
+    std::vector<fd::NamedSlot> named;
+    for (std::size_t k = 0; k < offsets.size(); ++k)
+        named.push_back({read[k] ? positions::shortDescription(positions::pointsOf(*read[k]), seen) : "", offsets[k]});
+    return named;
+}
+
 }  // namespace
 
 int scan(const Context& context, const std::filesystem::path& path, bool write) {
-    if (!openArchive(context, path)) return 1;
+    auto archive = openArchive(context, path);
+    if (!archive) return 1;
     const auto found = fd::scanArchive(fd::systemFileSystem(), path);
     if (!found) {
         context.err << found.reason() << "\n";
@@ -155,7 +174,7 @@ int scan(const Context& context, const std::filesystem::path& path, bool write) 
         }
         offsets.push_back(fd::FieldOffset(position + 1));
     }
-    const std::string catalogue = fd::catalogueOf(offsets);
+    const std::string catalogue = fd::catalogueOf(namedByContent(*archive, offsets));
     if (!write) {
         context.out << catalogue;
         return 0;

@@ -15,6 +15,7 @@
 #endif
 
 #include "cli/commands.h"
+#include "cli/stored_archive.h"
 #include "fielddata/catalogue.h"
 #include "fielddata/data_folder.h"
 #include "fielddata/message_text.h"
@@ -23,9 +24,11 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: ringwright-fields [--catalogue FILE] COMMAND ...\n"
-    "  scan [--write [--force]] ARCHIVE   list every field found in ARCHIVE as a Field.txt;\n"
-    "                                     --write puts it beside the program (--force replaces\n"
-    "                                     one that is there, keeping it as a backup)\n"
+    "  scan [--write [--force]] [ARCHIVE] list every field found in ARCHIVE as a Field.txt,\n"
+    "                                     each named after what it holds; --write puts it\n"
+    "                                     beside the program (--force replaces one that is\n"
+    "                                     there, keeping it as a backup). Without ARCHIVE, the\n"
+    "                                     one the editor would open\n"
     "  check ARCHIVE                      whether each record of Field.txt names a field\n"
     "  export ARCHIVE (NAME | --all) [DIR]\n"
     "                                     the named field, or every one, as .opt files\n"
@@ -139,6 +142,16 @@ int main(int argc, char** argv) {
     const ringwright::cli::Context context{catalogue, fielddata::defaultDataFolder(), force, std::cout, std::cerr};
     namespace cli = ringwright::cli;
     if (command == "scan" && operands.size() == 1) return cli::scan(context, path(0), write);
+    if (command == "scan" && operands.empty()) {
+        const auto stored = cli::storedArchive(programFolder(argv[0]));
+        if (!stored) {
+            std::cerr << "No archive was named, and neither Ringwright.ini beside the program nor the game's settings "
+                         "name one. Name it: ringwright-fields scan --write ARCHIVE\n";
+            return 1;
+        }
+        std::cerr << "Scanning " << fielddata::quotedPath(stored->path) << ", the archive named in " << stored->from << ".\n";
+        return cli::scan(context, stored->path, write);
+    }
     if (command == "check" && operands.size() == 1) return cli::check(context, path(0));
     if (command == "export" && all && (operands.size() == 1 || operands.size() == 2))
         return cli::exportFields(context, path(0), "", operands.size() == 2 ? path(1) : ".");

@@ -186,6 +186,13 @@ std::string describeField(const FieldPoints& field, Orientation orientation) {
     return line + " \u00B7 " + std::to_string(off) + " off, " + std::to_string(leg) + " leg";
 }
 
+std::string shortDescription(const FieldPoints& field, Orientation orientation) {
+    std::string line = describeField(field, orientation);
+    line.erase(std::min(line.find(" \u00B7 "), line.size()));
+    const auto first = line.find(", ");
+    return first == std::string::npos ? line : line.substr(0, line.find(", ", first + 2));
+}
+
 std::vector<std::string> lawWarnings(const FieldPoints& field, Orientation orientation) {
     std::vector<int> behindSquareOnLeg, onLeg, onPitch, outside;
     std::vector<std::string> warnings;

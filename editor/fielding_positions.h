@@ -62,6 +62,9 @@ FieldNames nameFielders(const FieldPoints& field, Orientation orientation);
 // clockwise from behind on the off side round to behind on the leg side,
 // a position held twice or more as "gully ×2".
 std::string describeField(const FieldPoints& field, Orientation orientation);
+// What sets the field apart, for its name: its first two positions from the
+// slips round ("3 slips, gully").
+std::string shortDescription(const FieldPoints& field, Orientation orientation);
 
 // What the Laws of cricket and the usual fielding restrictions would say of
 // the field, each naming the fielders concerned; none stops anything.

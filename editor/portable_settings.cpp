@@ -25,8 +25,8 @@ bool sameWord(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::optional<std::string> portableArchivePath(const std::filesystem::path& programFolder) {
-    std::ifstream file(programFolder / kPortableSettingsName, std::ios::binary);
+std::optional<std::string> iniValue(const std::filesystem::path& path, const std::string& wanted, const std::string& key) {
+    std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);  // as Notepad saves UTF-8
@@ -42,15 +42,16 @@ std::optional<std::string> portableArchivePath(const std::filesystem::path& prog
             continue;
         }
         const auto equals = line.find('=');
-        if (equals == std::string::npos || !sameWord(section, "Ringwright") ||
-            !sameWord(trimmed(line.substr(0, equals)), "GOB"))
-            continue;
-        const std::string value = trimmed(line.substr(equals + 1));
-        if (value.empty()) return std::nullopt;
-        const auto path = fielddata::pathFromUtf8(value);
-        return fielddata::displayPath((programFolder / path).lexically_normal());
+        if (equals != std::string::npos && sameWord(section, wanted) && sameWord(trimmed(line.substr(0, equals)), key))
+            return trimmed(line.substr(equals + 1));
     }
     return std::nullopt;
+}
+
+std::optional<std::string> portableArchivePath(const std::filesystem::path& programFolder) {
+    const auto value = iniValue(programFolder / kPortableSettingsName, "Ringwright", "GOB");
+    if (!value || value->empty()) return std::nullopt;
+    return fielddata::displayPath((programFolder / fielddata::pathFromUtf8(*value)).lexically_normal());
 }
 
 }  // namespace ringwright

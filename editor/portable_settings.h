@@ -14,6 +14,10 @@ namespace ringwright {
 
 inline constexpr char kPortableSettingsName[] = "Ringwright.ini";
 
+// The text of `key` in `section` of the INI file `file`, letter case aside,
+// without its quotes; nothing when no such file, section or key is there.
+std::optional<std::string> iniValue(const std::filesystem::path& file, const std::string& section, const std::string& key);
+
 // The archive's full path (UTF-8), or nothing when no such file, section or
 // key is there.
 std::optional<std::string> portableArchivePath(const std::filesystem::path& programFolder);

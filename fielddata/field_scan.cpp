@@ -1,5 +1,7 @@
 #include "fielddata/field_scan.h"
 
+#include "fielddata/codepage.h"
+
 #include <algorithm>
 #include <cstring>
 #include <future>
@@ -120,10 +122,14 @@ Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& a
     }
 }
 
-std::string catalogueOf(const std::vector<FieldOffset>& offsets) {
+std::string catalogueOf(const std::vector<NamedSlot>& fields) {
     std::string text;
-    for (const FieldOffset offset : offsets)
-        text += "\"Field at " + std::to_string(offset) + "\"," + std::to_string(offset) + "\r\n";
+    for (const NamedSlot& field : fields) {
+        std::string name = "Field at " + std::to_string(field.offset);
+        if (!field.name.empty()) name += ": " + field.name;
+        text += "\"" + cp1252FromUtf8(name).value_or("Field at " + std::to_string(field.offset)) + "\"," +
+                std::to_string(field.offset) + "\r\n";
+    }
     return text;
 }
 

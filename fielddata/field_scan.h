@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fielddata/archive.h"
+#include "fielddata/catalogue.h"
 #include "fielddata/field_offset.h"
 #include "fielddata/field_text.h"
 #include "fielddata/file_system.h"
@@ -45,8 +46,9 @@ struct ScanFindings {
 Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& archive,
                                   std::size_t blockSize = std::size_t(8) << 20);
 
-// A catalogue of the fields at these 1-based offsets: "Field at 4097",4097
-// with CR LF, one record a line.
-std::string catalogueOf(const std::vector<FieldOffset>& offsets);
+// A catalogue of the fields at these 1-based offsets, each named after its
+// offset and what it holds: "Field at 4097: 3 slips, gully",4097 with CR LF,
+// one record a line; "Field at 4097" where `name` is empty.
+std::string catalogueOf(const std::vector<NamedSlot>& fields);
 
 }  // namespace fielddata

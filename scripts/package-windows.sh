@@ -6,6 +6,7 @@
 #   demo/                   its own copy of the program, the demo Field.txt,
 #                           the demo archive and the Ringwright.ini that
 #                           names it, so the demo never opens the game's
+#   Find fields.cmd         writes a Field.txt for the archive the editor opens
 #   README.txt
 # The demo's catalogue never stands beside the program a player installs.
 set -euo pipefail
@@ -31,6 +32,7 @@ cp "$root/build-wine/bin/ringwright.exe" "$root/build-wine/bin/ringwright-fields
 cp "$root/build-tools/bin/Field.txt" "$root/build-tools/demo/Longstopper.gob" "$stage/demo/"
 # Notepad reads CR LF.
 sed 's/$/\r/' "$root/win32/README.txt" > "$stage/README.txt"
+sed 's/$/\r/' "$root/win32/Find fields.cmd" > "$stage/Find fields.cmd"
 sed 's/$/\r/' "$root/resources/demo/Ringwright.ini" > "$stage/demo/Ringwright.ini"
 
 zip="$root/build-wine/$name.zip"

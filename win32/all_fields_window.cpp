@@ -71,6 +71,11 @@ LRESULT AllFieldsWindow::onNotify(const NMHDR& header) {
         if (item >= 0) behaviour_.AllFields_Choose(item);
         return 0;
     }
+    case NM_RETURN: {  // where Enter raises no activation of its own
+        const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+        if (item >= 0) behaviour_.AllFields_Choose(item);
+        return 0;
+    }
     case LVN_KEYDOWN:
         if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F2) {
             const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);

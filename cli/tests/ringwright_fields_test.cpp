@@ -52,7 +52,7 @@ protected:
 TEST_F(FieldsTool, UsageErrorsMissingFilesAndItsOwnWords) {
     EXPECT_EQ(run("--version").out, "ringwright-fields 1.0\n");
     EXPECT_EQ(run("--help").status, 0);
-    for (const char* wrong : {"", "frob a.gob", "scan", "check a b", "--colour scan a.gob", "--catalogue"})
+    for (const char* wrong : {"", "frob a.gob", "scan a b", "check a b", "--colour scan a.gob", "--catalogue"})
         EXPECT_EQ(run(wrong).status, 2) << wrong;
     const Outcome missing = run("scan none.gob");
     EXPECT_EQ(missing.status, 1);
@@ -81,8 +81,8 @@ TEST_F(FieldsTool, ScanFindsEveryFieldOfALargeArchiveReadOnce) {
     }
     const Outcome scan = run("scan a.gob");
     EXPECT_EQ(scan.status, 0);
-    EXPECT_EQ(scan.out, "\"Field at 4097\",4097\r\n\"Field at 8388605\",8388605\r\n"
-                        "\"Field at 16776217\",16776217\r\n");
+    EXPECT_EQ(scan.out, "\"Field at 4097: cover point \xD7" "9\",4097\r\n\"Field at 8388605: point \xD7" "9\",8388605\r\n"
+                        "\"Field at 16776217: square leg \xD7" "9\",16776217\r\n");
     EXPECT_EQ(scan.err, "The field at byte 2621440001 lies beyond what Field.txt can name, 2147483647, and is left out.\n");
 
     // Beside the program; an existing catalogue only with --force, kept.
@@ -205,9 +205,21 @@ TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
     bytes.replace(0, bare.size(), bare).replace(4000, 2040, padded(fieldAt(2))).replace(5700, 1400, fieldAt(3).substr(0, 1400));
     writeBytes(archive, bytes.replace(5700, fieldAt(3).size(), fieldAt(3)));
     const Outcome scan = run("scan a.gob");
-    EXPECT_EQ(scan.out, "\"Field at 1\",1\r\n\"Field at 4001\",4001\r\n");
+    EXPECT_EQ(scan.out, "\"Field at 1: cover point \xD7" "9\",1\r\n\"Field at 4001: point \xD7" "9\",4001\r\n");
     EXPECT_EQ(scan.err, "The field at byte 5701 begins inside the slot of the field at byte 4001, so saving either "
                         "would write over the other; it is left out.\n");
+    // Without an archive: the one the game's settings name, else a message.
+    const std::string home = "HOME='" + dir.path().string() + "' XDG_CONFIG_HOME= WINEPREFIX='" + (dir / "no").string() + "'";
+    fs::create_directories(dir / ".config");
+    writeBytes(dir / ".config" / "Longstopper.ini", "[Tunebench]\r\nGOB=" + archive.string() + "\r\n");
+    const Outcome stored = run("scan", home);
+    EXPECT_EQ(stored.out, scan.out);
+    EXPECT_EQ(stored.err, "Scanning \"" + archive.string() + "\", the archive named in the game's settings.\n" + scan.err);
+    fs::remove(dir / ".config" / "Longstopper.ini");
+    const Outcome none = run("scan --write", home);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "No archive was named, and neither Ringwright.ini beside the program nor the game's settings "
+                        "name one. Name it: ringwright-fields scan --write ARCHIVE\n");
 
     std::string hostile;
     while (hostile.size() < (std::size_t(32) << 20)) hostile += "BEGIN\r\nID FFFFFFFFFF";

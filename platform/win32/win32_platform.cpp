@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "platform/win32/registry_text.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/modal_blocking.h"
@@ -65,22 +66,10 @@ std::optional<std::string> Win32Platform::saveFileDialog(const FileDialogRecord&
 }
 
 // Only a text value counts; a missing key or value, or one of another type,
-// gives the fallback. The wide call keeps a path whole whatever it holds, and
-// a value that names a variable grows when expanded, so the buffer follows.
+// gives the fallback.
 std::string Win32Platform::readSetting(const std::string& application, const std::string& section,
                                        const std::string& key, const std::string& fallback) {
-    const std::wstring subKey = wideFromUtf8(settingsKeyPath(application, section));
-    const std::wstring value = wideFromUtf8(key);
-    std::vector<wchar_t> text(MAX_PATH, L'\0');
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        auto size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        const LSTATUS status =
-            RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size);
-        if (status == ERROR_SUCCESS) return utf8FromWide(text.data());
-        if (status != ERROR_MORE_DATA) return fallback;
-        text.assign(size / sizeof(wchar_t) + 1, L'\0');
-    }
-    return fallback;
+    return readRegistryText(settingsKeyPath(application, section), key).value_or(fallback);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 //   inspector answer <path>     types <path> as the file name of the open file dialog, then OK
 //   inspector close             asks the main window to close, as its close button does
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -305,6 +306,11 @@ int main(int argc, char** argv) {
         const HWND zoom = FindWindowW(kZoomClass, nullptr);
         put("zoom", zoom ? "present" : "none");
         if (zoom) putZoom(zoom);
+        if (const HWND all = FindWindowW(kAllFieldsClass, nullptr)) {
+            put("allfields.visible", IsWindowVisible(all) ? "1" : "0");
+            put("allfields.cards", std::to_string(SendMessageW(FindWindowExW(all, nullptr, WC_LISTVIEWW, nullptr),
+                                                                LVM_GETITEMCOUNT, 0, 0)));
+        }
         RECT clip{};
         GetClipCursor(&clip);
         put("clip", rectText(clip));

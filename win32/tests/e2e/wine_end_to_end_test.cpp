@@ -448,13 +448,37 @@ TEST_F(WineEditor, AFielderIsPlacedByNameFromTheKeyboard) {
     expectKeys(waitFor("boxes", "0"), {{"txtX(1)", "0.691220"}, {"txtZ(1)", "-2.184721"}});
 }
 
-// The download's command-line tool finds the fields of an archive of our own
-// and checks the demo's Field.txt against it.
-TEST_F(WineEditor, TheFieldsToolScansAndChecksAnArchive) {
+// A player without Field.txt double-clicks Find fields.cmd: the tool scans
+// the archive the editor opens and names each field after what it holds.
+// The window of all fields then loads one by Enter and renames it by F2.
+TEST_F(WineEditor, FindFieldsWritesACatalogueThatAllFieldsBrowsesAndRenames) {
+    const fs::path game = dir / "game";
+    fs::create_directories(game);
+    for (const char* file : {"ringwright.exe", "ringwright-fields.exe", "Find fields.cmd"})
+        fs::copy_file(unpacked / file, game / file);
+    output(RINGWRIGHT_WINE " cmd /c '" + windowsPath(game / "Find fields.cmd") + "' </dev/null 2>&1");
+    EXPECT_EQ(readBytes(game / "Field.txt"),
+              "\"Field at 4097: 1 slip, gully\",4097\r\n\"Field at 10001: 1 slip, deep point\",10001\r\n"
+              "\"Field at 16385: 2 slips, gully\",16385\r\n\"Field at 22501: 1 slip, third man\",22501\r\n"
+              "\"Field at 30001: 1 slip, third man \xD7" "2\",30001\r\n\"Field at 40961: 1 slip, gully\",40961\r\n");
+    started(game / "ringwright.exe");
+    xdo("key ctrl+l");
+    waitFor("allfields.cards", "6");
+    xdo("key Right Return");
+    EXPECT_EQ(waitFor("cboFieldList", "1:Field at 10001: 1 slip, deep point")["txtZ(0)"], "-1.600000");
+    xdo("key F2");
+    waitFor("message.caption", "Rename field");
+    xdo("key ctrl+a");
+    xdo("type 'Deep, wide'");
+    xdo("key Return");
+    waitFor("cboFieldList", "1:Deep, wide");
+    EXPECT_EQ(readBytes(game / "Field.txt").substr(0, 60),
+              "\"Field at 4097: 1 slip, gully\",4097\r\n\"Deep, wide\",10001\r\n\"Fi");
+}
+
+// The download's command-line tool checks the demo's Field.txt against an archive.
+TEST_F(WineEditor, TheFieldsToolChecksAnArchive) {
     const std::string tool = RINGWRIGHT_WINE " '" + (unpacked / "demo" / "ringwright-fields.exe").string() + "' ";
-    EXPECT_EQ(output(tool + "scan '" + windowsPath(archive) + "'"),
-              "\"Field at 4097\",4097\r\n\"Field at 10001\",10001\r\n\"Field at 16385\",16385\r\n"
-              "\"Field at 22501\",22501\r\n\"Field at 30001\",30001\r\n\"Field at 40961\",40961\r\n");
     std::string bytes = readBytes(archive);
     bytes.replace(16384, 5, "BEGIm");
     writeBytes(archive, bytes);
