@@ -17,9 +17,11 @@ inline FileDialogRecord exportRecord(const std::string& listName, WindowHandle o
     return {"Longstopper field", "*.opt", listName, "Select the file", kSaveFlags, owner};
 }
 
-// The description's trailing blank is the dialog's own.
+// The description's trailing blank is the dialog's own. A saved picture
+// carries its field, so pictures are offered second.
 inline FileDialogRecord importRecord(const std::string& listName, WindowHandle owner) {
-    return {"Longstopper field(*.opt) ", "*.opt", listName, "Select the file", kOpenFlags, owner};
+    return {"Longstopper field(*.opt) ", "*.opt", listName, "Select the file", kOpenFlags, owner,
+            {{"Field pictures (*.png)", "*.png"}}};
 }
 
 // A picture of the ground to share.

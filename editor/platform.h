@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ringwright {
 
@@ -53,6 +55,8 @@ struct FileDialogRecord {
     std::string title;
     unsigned flags = 0;
     WindowHandle owner = 0;
+    // Filters offered after the first: description and pattern.
+    std::vector<std::pair<std::string, std::string>> moreFilters = {};
     bool operator==(const FileDialogRecord&) const = default;
 };
 

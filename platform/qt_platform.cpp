@@ -65,11 +65,17 @@ QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // Qt reads a filter's patterns from its closing parentheses; a description
 // that already ends in them is shown as it stands.
-QString nameFilter(const FileDialogRecord& record) {
-    const QString description = qt(record.filterDescription).trimmed();
-    const QString pattern = qt(record.filterPattern);
+QString nameFilter(const std::string& shown, const std::string& patterns) {
+    const QString description = qt(shown).trimmed();
+    const QString pattern = qt(patterns);
     if (description.endsWith("(" + pattern + ")")) return description;
     return description + " (" + pattern + ")";
+}
+
+QStringList nameFilters(const FileDialogRecord& record) {
+    QStringList filters{nameFilter(record.filterDescription, record.filterPattern)};
+    for (const auto& [description, pattern] : record.moreFilters) filters << nameFilter(description, pattern);
+    return filters;
 }
 
 // A message box whose lines stand as written. Qt folds a line it finds too
@@ -114,7 +120,7 @@ int QtPlatform::messageBox(const std::string& text, int style, const std::string
 
 std::optional<std::string> QtPlatform::fileDialog(const FileDialogRecord& record, bool save) {
     QFileDialog dialog(widgetOf(record.owner), qt(record.title));
-    dialog.setNameFilter(nameFilter(record));
+    dialog.setNameFilters(nameFilters(record));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(record.flags & dialogflag::kFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(record.flags & dialogflag::kOverwritePrompt));

@@ -183,7 +183,8 @@ TEST_F(SavingTest, ExportAndImportThroughTheirDialogs) {
     EXPECT_EQ(view.text(txtX(0)), "-2.000000");
     EXPECT_EQ(view.markers[0].left, 3750);
     EXPECT_EQ(platform.dialogs.back().record, (FileDialogRecord{"Longstopper field(*.opt) ", "*.opt", "Deep, Fine",
-                                                                "Select the file", 0x1004, kMainHandle}));
+                                                                "Select the file", 0x1004, kMainHandle,
+                                                                {{"Field pictures (*.png)", "*.png"}}}));
     window->cmdImport_Click();  // an unreadable file changes nothing, lblFileName included
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].style, 16);

@@ -17,8 +17,11 @@ void fillPadded(std::array<wchar_t, kFileBufferSize>& buffer, const std::wstring
 }  // namespace
 
 FileDialog::FileDialog(const FileDialogRecord& values, HINSTANCE instance)
-    : filter(wideFromUtf8(values.filterDescription) + L'\0' + wideFromUtf8(values.filterPattern) + L'\0' + L'\0'),
+    : filter(wideFromUtf8(values.filterDescription) + L'\0' + wideFromUtf8(values.filterPattern) + L'\0'),
       title(wideFromUtf8(values.title)) {
+    for (const auto& [description, pattern] : values.moreFilters)
+        filter += wideFromUtf8(description) + L'\0' + wideFromUtf8(pattern) + L'\0';
+    filter += L'\0';
     fillPadded(file, wideFromUtf8(values.fileName));
     fillPadded(fileTitle, L"");
     record.lStructSize = kFileDialogRecordSize;

@@ -25,6 +25,10 @@
 #include "qt/ground_view.h"
 #include "qt/main_window.h"
 #include "qt/zoom_window.h"
+#include "qt/all_fields_window.h"
+#include "editor/file_dialog_records.h"
+#include <QFileDialog>
+#include <QInputDialog>
 
 namespace ringwright::testing {
 namespace {
@@ -319,6 +323,49 @@ TEST(QtPlatformTest, AConfinedPointerStaysOnTheArea) {
 }
 
 // The system's style values as Qt shows them: icon, buttons, the default one.
+// A card per record as the list shows it; F2 renames through a dialog and
+// Enter chooses. Import offers the exchange files, then the pictures.
+TEST_F(QtFrontEndTest, AllFieldsListsEachRecordRenamesByF2AndChoosesByEnter) {
+    testing_support::writeBytes(dir / "Field.txt", "Only,1\r\nTwo,5\r\n");
+    window = std::make_unique<MainWindow>(platform, dir.path());
+    ASSERT_TRUE(window->core().Form_Load());
+    window->core().RunTool(form::Tool::AllFields);
+    auto* list = dynamic_cast<AllFieldsWindow*>(window->allFieldsWindow());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->windowTitle(), "All fields");
+    EXPECT_EQ(list->viewMode(), QListView::IconMode);
+    EXPECT_EQ(list->iconSize(), QSize(128, 128));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Two\nat byte 5\nNo GOB file has been chosen.");
+    QString prompt, offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        prompt = dialog->labelText();
+        offered = dialog->textValue();
+        dialog->setTextValue("Ring, wide");
+        dialog->accept();
+    });
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_F2);
+    EXPECT_EQ(prompt + "|" + offered, "New name for \"Two\":|Two");
+    EXPECT_EQ(testing_support::readBytes(dir / "Field.txt"), "Only,1\r\n\"Ring, wide\",5\r\n");
+    EXPECT_EQ(window->cboFieldList->itemText(1), "Ring, wide");
+    EXPECT_EQ(list->item(1)->text(), "Ring, wide\nat byte 5\nNo GOB file has been chosen.");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window->cboFieldList->currentIndex(), 1);
+
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    QtPlatform().openFileDialog(importRecord("Two", 0));
+    EXPECT_EQ(filters, QStringList({"Longstopper field(*.opt)", "Field pictures (*.png)"}));
+}
+
 TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
     QtPlatform platform;
     const struct {

@@ -85,7 +85,7 @@ TEST(FileDialogRecord, EachDialogIsFilledFromItsColumnCharacterForCharacter) {
         {archiveChooserRecord(WindowHandle(owner)), std::wstring(L"Longstopper GOB\0*.gob\0\0", 23), L"", 0x1004},
         {exportRecord("Short leg \xC3\xA9t\xC3\xA9 " + kLodzUtf8, WindowHandle(owner)),
          std::wstring(L"Longstopper field\0*.opt\0\0", 25), L"Short leg \u00E9t\u00E9 " + kLodz, 0x6},
-        {importRecord(longName, WindowHandle(owner)), std::wstring(L"Longstopper field(*.opt) \0*.opt\0\0", 33),
+        {importRecord(longName, WindowHandle(owner)), std::wstring(L"Longstopper field(*.opt) \0*.opt\0Field pictures (*.png)\0*.png\0\0", 62),
          std::wstring(254, L'n'), 0x1004},
     };
     for (const auto& c : cases) {
