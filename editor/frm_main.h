@@ -85,6 +85,7 @@ public:
     // time; true while cards remain to be added.
     void ShowAllFields();
     bool AllFields_Fill();
+    bool AllFields_Filling() const { return fill_.has_value(); }
     // A card chosen: its record selected in cboFieldList as a click there would.
     void AllFields_Choose(int card);
     // "Rename field...": record `entry` of Field.txt gets a name the player types.

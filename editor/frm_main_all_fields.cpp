@@ -53,6 +53,10 @@ void frmMain::ShowAllFields() {
     if (archive) {
         fill_->archive.emplace(std::move(archive.value()));
         recoverUnfinishedSave(*fill_->archive);
+        if (const auto held = fill_->archive->holdOpenForReading(); !held) {
+            fill_->archive.reset();
+            fill_->archiveProblem = held.reason();
+        }
     } else {
         fill_->archiveProblem = archive.reason();
     }

@@ -55,22 +55,43 @@ std::string Archive::describeRollback(FieldOffset offset) const {
 
 // The archive must still be a plain file that holds the whole slot, so
 // neither a read nor a write ever leaves it.
-Status Archive::checkSlot(FieldOffset offset) {
+Status Archive::checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize) {
     // The catalogue refuses offsets below 1, so only a start with no lookup yet gets here.
     if (offset < 1) return Failure{"No field has been looked up in Field.txt yet, so there is no slot to use."};
+    if (!knownSize) {
+        const auto facts = fs_->facts(path_);
+        if (auto plain = plainArchive(facts, path_); !plain) return plain;
+        knownSize = facts.value().size;
+    }
+    if (std::uint64_t(offset) - 1 + kSlotLength > *knownSize)
+        return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " + quotedPath(path_) +
+                       ", which holds " + std::to_string(*knownSize) + " bytes."};
+    return success();
+}
+
+Status Archive::holdOpenForReading() {
     const auto facts = fs_->facts(path_);
     if (auto plain = plainArchive(facts, path_); !plain) return plain;
-    if (std::uint64_t(offset) - 1 + kSlotLength > facts.value().size)
-        return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " + quotedPath(path_) +
-                       ", which holds " + std::to_string(facts.value().size) + " bytes."};
+    auto opened = fs_->openExisting(path_, false);
+    if (!opened) return Failure{opened.reason()};
+    held_ = std::make_unique<OpenFile>(*fs_, opened.value(), path_);
+    heldSize_ = facts.value().size;
     return success();
 }
 
 Outcome<std::string> Archive::readSlot(FieldOffset offset) {
+    if (held_) {
+        if (auto checked = checkSlot(offset, heldSize_); !checked) return Failure{checked.reason()};
+        return readSlotFrom(*held_, offset);
+    }
     if (auto checked = checkSlot(offset); !checked) return Failure{checked.reason()};
     auto opened = fs_->openExisting(path_, false);
     if (!opened) return Failure{opened.reason()};
     OpenFile file(*fs_, opened.value(), path_);
+    return readSlotFrom(file, offset);
+}
+
+Outcome<std::string> Archive::readSlotFrom(OpenFile& file, FieldOffset offset) {
     auto slot = file.readAt(std::uint64_t(offset) - 1, kSlotLength);
     if (!slot) return slot;
     if (slot.value().size() != kSlotLength)

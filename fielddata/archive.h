@@ -7,6 +7,7 @@
 // or writes an archive.
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,6 +72,9 @@ public:
 
     // The 2048 bytes of the slot at `offset`.
     Outcome<std::string> readSlot(FieldOffset offset);
+    // From now on every slot is read through one open of the archive, its
+    // size taken once, as the window of all fields reads its many slots.
+    Status holdOpenForReading();
 
     // The block with NUL fill up to 2040 bytes, written in place as one
     // commit while the archive's lock is held: the slot's old bytes are kept
@@ -91,7 +95,8 @@ public:
 
 private:
     Archive(FileSystem& fs, std::filesystem::path path, FileFacts facts, const std::filesystem::path& dataFolder);
-    Status checkSlot(FieldOffset offset);
+    Status checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize = std::nullopt);
+    Outcome<std::string> readSlotFrom(OpenFile& file, FieldOffset offset);
     Recovery recoverLocked();
     // One journal place: applies, sets aside or discards what stands there.
     bool recoverFrom(const std::filesystem::path& place, Recovery& recovery);
@@ -104,6 +109,8 @@ private:
     FileIdentity identity_;
     std::filesystem::path backups_;
     JournalPlaces journals_;
+    std::unique_ptr<OpenFile> held_;
+    std::uint64_t heldSize_ = 0;
 };
 
 }  // namespace fielddata

@@ -125,10 +125,11 @@ Outcome<ScanFindings> scanArchive(FileSystem& fs, const std::filesystem::path& a
 std::string catalogueOf(const std::vector<NamedSlot>& fields) {
     std::string text;
     for (const NamedSlot& field : fields) {
-        std::string name = "Field at " + std::to_string(field.offset);
-        if (!field.name.empty()) name += ": " + field.name;
-        text += "\"" + cp1252FromUtf8(name).value_or("Field at " + std::to_string(field.offset)) + "\"," +
-                std::to_string(field.offset) + "\r\n";
+        const std::string offset = std::to_string(field.offset);
+        std::string name = std::string("Field at ").append(offset);
+        if (!field.name.empty()) name.append(": ").append(field.name);
+        const std::string stored = cp1252FromUtf8(name).value_or(std::string("Field at ").append(offset));
+        text.append("\"").append(stored).append("\",").append(offset).append("\r\n");
     }
     return text;
 }

@@ -9,6 +9,9 @@ namespace ringwright::win32 {
 namespace {
 
 constexpr UINT_PTR kFillTimer = 1;
+// Posted by the first card of a step: the step's cards are in, so the list
+// is laid out and drawn once for all of them.
+constexpr UINT kStepDone = WM_APP + 1;
 constexpr int kListId = 700;
 
 }  // namespace
@@ -31,24 +34,50 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour, HWND main, HINSTANCE instan
     RECT client;
     GetClientRect(window_, &client);
     list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_SINGLESEL |
-                                                      LVS_SHOWSELALWAYS | LVS_AUTOARRANGE,
+                                                      LVS_SHOWSELALWAYS,
                             0, 0, client.right, client.bottom, window_, HMENU(INT_PTR(kListId)), instance, nullptr);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
     pictures_ = ImageList_Create(side_, side_, ILC_COLOR24, 0, 64);
     ListView_SetImageList(list_, pictures_, LVSIL_NORMAL);
     ListView_SetIconSpacing(list_, side_ + scale_.pixels(1440), side_ + scale_.pixels(1200));
     ground_ = loadGroundPicture(instance, side_);
+    const HDC screen = GetDC(window_);
+    canvas_ = CreateCompatibleDC(screen);
+    groundDc_ = CreateCompatibleDC(screen);
+    canvasBitmap_ = CreateCompatibleBitmap(screen, side_, side_);
+    ReleaseDC(window_, screen);
+    oldGround_ = SelectObject(groundDc_, ground_);
+    dottedPen_ = CreatePen(PS_DOT, 1, RGB(255, 255, 255));
+    markerBrush_ = CreateSolidBrush(RGB(255, 0, 0));
+    oldPen_ = SelectObject(canvas_, dottedPen_);
+    oldBrush_ = SelectObject(canvas_, GetStockObject(NULL_BRUSH));
+    SetBkMode(canvas_, TRANSPARENT);
 }
 
 AllFieldsWindow::~AllFieldsWindow() {
     if (window_) DestroyWindow(window_);
     if (pictures_) ImageList_Destroy(pictures_);
-    if (ground_) DeleteObject(ground_);
+    SelectObject(canvas_, oldPen_);
+    SelectObject(canvas_, oldBrush_);
+    SelectObject(groundDc_, oldGround_);
+    DeleteDC(canvas_);
+    DeleteDC(groundDc_);
+    for (HGDIOBJ made : {HGDIOBJ(canvasBitmap_), HGDIOBJ(ground_), HGDIOBJ(dottedPen_), HGDIOBJ(markerBrush_)})
+        if (made) DeleteObject(made);
 }
 
 LRESULT AllFieldsWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE: MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
+    case WM_SIZE:
+        MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        ListView_Arrange(list_, LVA_DEFAULT);
+        return 0;
+    case kStepDone:
+        stepOpen_ = false;
+        ListView_Arrange(list_, LVA_DEFAULT);
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
+        return 0;
     case WM_SETFOCUS: SetFocus(list_); return 0;
     case WM_NOTIFY: return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     // Timers come after painting: the window shows each step's cards.
@@ -99,42 +128,30 @@ void AllFieldsWindow::clearCards() {
 }
 
 // The ground, the dashed circle and the nine markers as the ground view
-// shows them, drawn on a bitmap that the image list then copies.
+// shows them, drawn on the one canvas that the image list then copies.
 int AllFieldsWindow::pictureOf(const FieldCard& card, int replacing) {
-    const HDC screen = GetDC(window_);
-    const HDC dc = CreateCompatibleDC(screen), groundDc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, side_, side_);
-    ReleaseDC(window_, screen);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldGround = SelectObject(groundDc, ground_);
-    BitBlt(dc, 0, 0, side_, side_, groundDc, 0, 0, SRCCOPY);
-    SelectObject(groundDc, oldGround);
-    DeleteDC(groundDc);
-
+    const HGDIOBJ free = SelectObject(canvas_, canvasBitmap_);
+    BitBlt(canvas_, 0, 0, side_, side_, groundDc_, 0, 0, SRCCOPY);
     const CardDrawing drawing = drawingOf(card, side_);
-    const HGDIOBJ oldPen = SelectObject(dc, CreatePen(PS_DOT, 1, RGB(255, 255, 255)));
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SetBkMode(dc, TRANSPARENT);
     const PixelRect& ring = drawing.ring;
-    Ellipse(dc, ring.left, ring.top, ring.left + ring.width, ring.top + ring.height);
-    SelectObject(dc, oldBrush);
-    DeleteObject(SelectObject(dc, oldPen));
-    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    Ellipse(canvas_, ring.left, ring.top, ring.left + ring.width, ring.top + ring.height);
     for (const PixelRect& marker : drawing.markers) {
         const RECT where{marker.left, marker.top, marker.left + marker.width, marker.top + marker.height};
-        FillRect(dc, &where, red);
+        FillRect(canvas_, &where, markerBrush_);
     }
-    DeleteObject(red);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
-
+    SelectObject(canvas_, free);
     int index = replacing;
-    if (replacing < 0) index = ImageList_Add(pictures_, bitmap, nullptr);
-    else ImageList_Replace(pictures_, replacing, bitmap, nullptr);
-    DeleteObject(bitmap);
+    if (replacing < 0) index = ImageList_Add(pictures_, canvasBitmap_, nullptr);
+    else ImageList_Replace(pictures_, replacing, canvasBitmap_, nullptr);
     return index;
 }
 
 void AllFieldsWindow::addCard(const FieldCard& card) {
+    if (!stepOpen_) {
+        stepOpen_ = true;
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+        PostMessageW(window_, kStepDone, 0, 0);
+    }
     std::wstring text = wideFromUtf8(card.caption());
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;

@@ -43,6 +43,13 @@ private:
     HWND list_ = nullptr;
     HIMAGELIST pictures_ = nullptr;
     HBITMAP ground_ = nullptr;  // the ground at the pictures' size, scaled once
+    // Each card's picture is drawn on one canvas with one pen and brush.
+    HDC canvas_ = nullptr, groundDc_ = nullptr;
+    HBITMAP canvasBitmap_ = nullptr;
+    HPEN dottedPen_ = nullptr;
+    HBRUSH markerBrush_ = nullptr;
+    HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldGround_ = nullptr;
+    bool stepOpen_ = false;     // cards are going in, the list not yet redrawn
 };
 
 }  // namespace ringwright::win32

@@ -35,7 +35,8 @@ protected:
 
     void SetUp() override { writeBytes(path, before); }
     Archive open(FileSystem& files = systemFileSystem(), const fs::path& at = {}) const {
-        return Archive::open(at.empty() ? path : at, data, files).value();
+        auto opened = Archive::open(at.empty() ? path : at, data, files);
+        return std::move(opened.value());
     }
     // The filler holds no field, so a save is asked twice.
     Outcome<SaveOutcome> save(std::string_view block, FileSystem& files = systemFileSystem()) const {
