@@ -29,7 +29,7 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour)
     setIconSize({kPictureSide, kPictureSide});
     setGridSize({kPictureSide + 96, kPictureSide + 110});
     setSpacing(6);
-    resize(5 * (kPictureSide + 108), 2 * (kPictureSide + 108));
+    resize(4 * (kPictureSide + 108), 2 * (kPictureSide + 116));
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { behaviour_.AllFields_Choose(row(item)); });
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { behaviour_.AllFields_Choose(row(item)); });
 }

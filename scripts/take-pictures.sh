@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's pictures of the ground view's menu on folders a player
-# would recognise, never the build folder of the machine they are taken on:
+# Takes the README's pictures of the ground view's menu and of the window of
+# all fields on folders a player would recognise, never the build folder of
+# the machine they are taken on (docs/qt-all-fields.png and
+# docs/windows-all-fields.png beside the two below):
 #   docs/qt-field-tools.png       the Qt editor on /home/player/Longstopper/Longstopper.gob,
 #                                 in a mount namespace of its own whose /home is a fresh,
 #                                 empty tmpfs (so it runs as root, or asks sudo)
@@ -33,6 +35,12 @@ HOME="$player" XDG_CONFIG_HOME="$player/.config" XDG_DATA_HOME="$player/.local/s
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$main")"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "'"$root"'/docs/qt-field-tools.png"
+    xdotool key Escape
+    sleep 0.5
+    xdotool key ctrl+l
+    all=$(window "^All fields$")
+    sleep 1
+    import -window "$all" "'"$root"'/docs/qt-all-fields.png"
     kill $editor'
 
 # Windows: a prefix of its own, its virtual desktop at the screen's corner.
@@ -59,6 +67,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     sleep 1
     IFS=, read -r left top right bottom <<<"$(inspect | sed -n "s/^main.rect=//p")"
     import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "'"$root"'/docs/windows-field-tools.png"
+    xdotool key Escape
+    sleep 0.5
+    xdotool key ctrl+l
+    for _ in $(seq 40); do inspect | grep -q "^allfields.cards=6" && break; sleep 0.25; done
+    sleep 1
+    IFS=, read -r left top right bottom <<<"$(inspect | sed -n "s/^allfields.rect=//p")"
+    import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "'"$root"'/docs/windows-all-fields.png"
     wine64 "'"$root"'/build-wine/bin/inspector.exe" close
     wineserver -w'
-echo "docs/qt-field-tools.png and docs/windows-field-tools.png taken"
+echo "docs/qt-field-tools.png, docs/qt-all-fields.png, docs/windows-field-tools.png and docs/windows-all-fields.png taken"

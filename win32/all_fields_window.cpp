@@ -25,7 +25,7 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour, HWND main, HINSTANCE instan
                     0, 0, nullptr, nullptr, instance, creationParameter());
     scale_ = Scale(dpiOf(window_));
     side_ = scale_.pixels(1920);  // 128 pixels at 96 DPI
-    const SIZE outer = outerSizeFor(5 * (side_ + scale_.pixels(1620)), 2 * (side_ + scale_.pixels(1800)),
+    const SIZE outer = outerSizeFor(4 * (side_ + scale_.pixels(1620)), 2 * (side_ + scale_.pixels(1800)),
                                     WS_OVERLAPPEDWINDOW, 0, scale_.dpi());
     SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const auto icon = static_cast<LPARAM>(GetClassLongPtrW(main, GCLP_HICON));

@@ -308,6 +308,7 @@ int main(int argc, char** argv) {
         if (zoom) putZoom(zoom);
         if (const HWND all = FindWindowW(kAllFieldsClass, nullptr)) {
             put("allfields.visible", IsWindowVisible(all) ? "1" : "0");
+            put("allfields.rect", rectText(screenRect(all)));
             put("allfields.cards", std::to_string(SendMessageW(FindWindowExW(all, nullptr, WC_LISTVIEWW, nullptr),
                                                                 LVM_GETITEMCOUNT, 0, 0)));
         }
