@@ -21,12 +21,7 @@ bench="$root/build-wine/bench-all-fields"
 mkdir -p "$bench"
 "$build/bin/all_fields_bench" --write "$bench"
 cp build-wine/bin/all_fields_probe.exe "$bench/"
-export WINEPREFIX="$root/build-wine/wineprefix-bench" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-$wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-$wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
-$wine reg add 'HKCU\Software\VB and VBA Program Settings\Longstopper\Tunebench' /v GOB \
-    /d "Z:${bench//\//\\}\\Longstopper.gob" /f >/dev/null 2>&1
+source "$root/bench/wine-prefix.sh"
 /usr/lib/wine/wineserver -k 2>/dev/null || true  # the next server starts on the display
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     cd "$1"

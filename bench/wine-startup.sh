@@ -19,13 +19,7 @@ bench="$root/build-wine/bench"
 mkdir -p "$bench"
 cp build-wine/bin/startup_probe.exe build-wine/bin/form_window_win32.exe build-tools/bin/Field.txt \
     build-tools/demo/Longstopper.gob "$bench/"
-export WINEPREFIX="$root/build-wine/wineprefix-bench" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-$wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-$wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
-$wine reg add 'HKCU\Software\VB and VBA Program Settings\Longstopper\Tunebench' /v GOB \
-    /d "Z:${bench//\//\\}\\Longstopper.gob" /f >/dev/null 2>&1
-cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+source "$root/bench/wine-prefix.sh"
 
 echo "ringwright.exe: $(stat -c %s build-wine/bin/ringwright.exe) bytes"
 /usr/lib/wine/wineserver -k 2>/dev/null || true
