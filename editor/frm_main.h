@@ -179,7 +179,9 @@ private:
     };
     std::optional<CardFill> fill_;
     std::vector<FieldCard> cards_;
-    FieldCard cardOf(CardFill& fill, int record);
+    FieldCard cardOf(const fielddata::Catalogue& catalogue, fielddata::Archive* archive, const std::string& archiveProblem,
+                     positions::Orientation seen, int record);
+    void refreshCard(const fielddata::Catalogue& catalogue, fielddata::Archive& archive);
     bool addCards(int count);  // the fielder the placing dialog offers first
 };
 

@@ -15,31 +15,45 @@ constexpr int kCardsPerStep = 48;
 
 }  // namespace
 
-FieldCard frmMain::cardOf(CardFill& fill, int record) {
-    FieldCard card{fill.catalogue.names()[std::size_t(record)], {}, {}, {}};
-    const auto offset = fill.catalogue.offsetAt(record);
+// The list's own entry names the card, so a record renamed before its card
+// was added shows its new name.
+FieldCard frmMain::cardOf(const fielddata::Catalogue& catalogue, fielddata::Archive* archive,
+                          const std::string& archiveProblem, positions::Orientation seen, int record) {
+    FieldCard card{record < view_.listCount(kCboFieldList) ? view_.listEntry(kCboFieldList, record)
+                                                           : catalogue.names()[std::size_t(record)],
+                   {}, {}, {}};
+    const auto offset = catalogue.offsetAt(record);
     if (!offset) {
         card.place = "no slot";
         card.words = offset.reason();
         return card;
     }
     card.place = "at byte " + std::to_string(offset.value());
-    if (!fill.archive) {
-        card.words = fill.archiveProblem;
+    if (!archive) {
+        card.words = archiveProblem;
         return card;
     }
-    const auto texts = fielddata::readWholeFieldAt(*fill.archive, offset.value());
+    const auto texts = fielddata::readWholeFieldAt(*archive, offset.value());
     if (!texts) {
         card.words = "No field: " + texts.reason();
         return card;
     }
     const positions::FieldPoints points = positions::pointsOf(texts.value());
-    card.words = positions::describeField(points, fill.seen);
+    card.words = positions::describeField(points, seen);
     std::array<TwipsPoint, 9> markers;
     for (std::size_t i = 0; i < markers.size(); ++i)
         if (points[i]) markers[i] = {fielddata::gameToView(points[i]->x), fielddata::gameToView(points[i]->z)};
     card.markers = markers;
     return card;
+}
+
+// A saved field's card shows it as saved.
+void frmMain::refreshCard(const fielddata::Catalogue& catalogue, fielddata::Archive& archive) {
+    const int entry = view_.listIndex(kCboFieldList);
+    AllFieldsView* window = view_.allFieldsWindow();
+    if (!window || entry < 0 || std::size_t(entry) >= cards_.size()) return;
+    cards_[std::size_t(entry)] = cardOf(catalogue, &archive, {}, orientation(), entry);
+    window->replaceCard(entry, cards_[std::size_t(entry)]);
 }
 
 void frmMain::ShowAllFields() {
@@ -74,7 +88,8 @@ bool frmMain::addCards(int count) {
     if (!fill_ || !window) return false;
     const int records = int(fill_->catalogue.names().size());
     for (int step = 0; step < count && int(cards_.size()) < records; ++step) {
-        cards_.push_back(cardOf(*fill_, int(cards_.size())));
+        cards_.push_back(cardOf(fill_->catalogue, fill_->archive ? &*fill_->archive : nullptr, fill_->archiveProblem,
+                                fill_->seen, int(cards_.size())));
         window->addCard(cards_.back());
         if (int(cards_.size()) - 1 == view_.listIndex(kCboFieldList)) window->setCurrentCard(int(cards_.size()) - 1);
     }

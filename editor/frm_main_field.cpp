@@ -184,7 +184,9 @@ void frmMain::cmdSave_Click() {
     }
     auto archive = openArchive();
     if (!archive || recoverUnfinishedSave(*archive).problem) return;
-    if (WriteFieldSlot(*archive, *catalogue, *block)) say("saved", style::kInformation);
+    if (!WriteFieldSlot(*archive, *catalogue, *block)) return;
+    refreshCard(*catalogue, *archive);
+    say("saved", style::kInformation);
 }
 
 void frmMain::cmdExport_Click() {

@@ -38,6 +38,12 @@ TEST_F(EditorTest, AllFieldsShowsEveryRecordAndChoosingOneLoadsIt) {
     EXPECT_EQ(view.listIndex(kCboFieldList), 1);
     EXPECT_EQ(xz(0), "-3.500000 4.000000");
     EXPECT_EQ(platform.messages, Messages{});
+    // Saved, its card shows it so: fielder 0 goes to long leg.
+    view.setText(txtX(0), "-1");
+    view.setText(txtZ(0), "7");
+    window->cmdSave_Click();
+    EXPECT_EQ(cards[1].words, "1 slip, point ×2, cover point, deep cover, long leg, short fine leg, leg slip, fine leg · "
+                              "5 off, 4 leg");
 }
 
 TEST_F(EditorTest, ALargeCatalogueFillsAStepAtATime) {
@@ -49,10 +55,13 @@ TEST_F(EditorTest, ALargeCatalogueFillsAStepAtATime) {
     window->ShowAllFields();
     EXPECT_EQ(view.allFields->cards.size(), 24u);
     EXPECT_EQ(view.allFields->fillsAsked, 1);
+    view.typed = "Renamed";  // before its card is added
+    window->RenameField(90);
     EXPECT_TRUE(window->AllFields_Fill());
     EXPECT_EQ(view.allFields->cards.size(), 72u);
     EXPECT_FALSE(window->AllFields_Fill());
     EXPECT_EQ(view.allFields->cards.at(99).name, "F99");
+    EXPECT_EQ(view.allFields->cards.at(90).name, "Renamed");
     EXPECT_FALSE(window->AllFields_Fill());
 }
 
