@@ -25,7 +25,6 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour)
     setResizeMode(QListView::Adjust);
     setMovement(QListView::Static);
     setWordWrap(true);
-    setUniformItemSizes(true);
     setIconSize({kPictureSide, kPictureSide});
     setGridSize({kPictureSide + 96, kPictureSide + 110});
     setSpacing(6);

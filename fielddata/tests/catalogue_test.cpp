@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/faulty_file_system.h"
+#include "tests/support/temp_dir.h"
+
 using namespace fielddata;
 
 TEST(Catalogue, NamesComeInFileOrderWithQuotesAndLineEndsHandled) {
@@ -60,4 +63,22 @@ TEST(Catalogue, ARenameChangesOnlyThatRecordsName) {
     EXPECT_EQ(catalogue.renamed(content, 0, "\"a, b\"").reason(),
               "The name \"\"a, b\"\" cannot be written in Field.txt so that it reads back.");
     EXPECT_EQ(catalogue.renamed(content, 1, "B").reason(), "Field.txt holds no such record.");
+}
+
+// A Field.txt that cannot be replaced, or whose first copy cannot be kept,
+// stays as it was, and says so.
+TEST(Catalogue, ARenameReplacesTheFileWholeOrNotAtAll) {
+    using namespace testing_support;
+    TempDir dir;
+    const auto path = dir / "Field.txt";
+    writeBytes(path, "A,1\r\nB,2\r\n");
+    FaultyFileSystem faulty;
+    faulty.faults = {{Op::Create, "Field.txt.bak"}};
+    EXPECT_EQ(renameInCatalogue(faulty, path, 1, "B", "C").reason(),
+              "Field.txt was left as it was: its copy \"" + path.string() + ".bak\" could not be made. Cannot create " +
+                  path.string() + ".bak: Permission denied.");
+    faulty.faults = {{Op::Replace, "Field.txt"}};
+    EXPECT_EQ(renameInCatalogue(faulty, path, 1, "B", "C").reason(),
+              "Field.txt was left as it was. Cannot replace " + path.string() + ": Permission denied.");
+    EXPECT_EQ(readBytes(path), "A,1\r\nB,2\r\n");
 }
