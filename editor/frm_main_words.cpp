@@ -26,7 +26,7 @@ PlayerChoices& frmMain::choices() {
 // move never asks the file system for the path's real form.
 const std::string& frmMain::archiveSection() {
     const std::string path = view_.text(kTxtGOBFile);
-    if (!section_ || section_->first != path) section_ = {path, fielddata::archiveKey(fielddata::pathFromUtf8(path))};
+    if (!section_ || section_->first != path) section_ = {path, fielddata::archiveKey(fielddata::systemFileSystem(), fielddata::pathFromUtf8(path))};
     return section_->second;
 }
 

@@ -38,10 +38,10 @@ Outcome<Archive> Archive::open(const std::filesystem::path& path, const std::fil
 Archive::Archive(FileSystem& fs, std::filesystem::path path, FileFacts facts, const std::filesystem::path& dataFolder)
     : fs_(&fs),
       path_(std::move(path)),
-      fullPath_(fullArchivePath(path_)),
+      fullPath_(fullArchivePath(fs, path_)),
       identity_(facts.identity),
-      backups_(dataFolder.empty() ? std::filesystem::path() : backupFolderFor(dataFolder, path_)),
-      journals_(journalPlacesFor(path_, dataFolder)) {}
+      backups_(dataFolder.empty() ? std::filesystem::path() : backupFolderFor(fs, dataFolder, path_)),
+      journals_(journalPlacesFor(fs, path_, dataFolder)) {}
 
 std::string Archive::describeForeignSlot(FieldOffset offset) const {
     return "The slot at byte " + std::to_string(offset) + " of " + quotedPath(path_) +

@@ -1,7 +1,5 @@
 #include "fielddata/archive_names.h"
 
-#include <system_error>
-
 #include "fielddata/message_text.h"
 
 namespace fielddata {
@@ -25,16 +23,13 @@ std::uint64_t nameHash(std::string_view text) {
 
 }  // namespace
 
-std::string fullArchivePath(const std::filesystem::path& archive) {
-    std::error_code error;
-    auto full = std::filesystem::weakly_canonical(archive, error);
-    if (error) full = std::filesystem::absolute(archive, error);
-    return displayPath(error ? archive : full);
+std::string fullArchivePath(FileSystem& fs, const std::filesystem::path& archive) {
+    return displayPath(fs.fullPath(archive));
 }
 
-std::string archiveKey(const std::filesystem::path& archive) {
+std::string archiveKey(FileSystem& fs, const std::filesystem::path& archive) {
     return shortenedName(displayPath(archive.filename()), kLongestArchiveName) + "-" +
-           hexDigits(nameHash(fullArchivePath(archive)), 16);
+           hexDigits(nameHash(fullArchivePath(fs, archive)), 16);
 }
 
 std::string shortenedName(std::string_view utf8, std::size_t maxBytes) {

@@ -8,13 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "fielddata/file_system.h"
+
 namespace fielddata {
 
 // The archive's full path, links resolved, as UTF-8.
-std::string fullArchivePath(const std::filesystem::path& archive);
+std::string fullArchivePath(FileSystem& fs, const std::filesystem::path& archive);
 
 // "<file name>-<16 hex digits>": the digits a 64-bit FNV-1a hash of the full path.
-std::string archiveKey(const std::filesystem::path& archive);
+std::string archiveKey(FileSystem& fs, const std::filesystem::path& archive);
 
 // `utf8` when it has at most `maxBytes` bytes; otherwise cut on a character
 // boundary and marked "~<8 hex digits>", a hash of the whole, so that any

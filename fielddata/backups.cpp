@@ -17,9 +17,9 @@ std::string suffixFor(FieldOffset offset) { return " at " + std::to_string(offse
 
 }  // namespace
 
-std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder,
+std::filesystem::path backupFolderFor(FileSystem& fs, const std::filesystem::path& dataFolder,
                                       const std::filesystem::path& archive) {
-    return dataFolder / "backups" / pathFromUtf8(archiveKey(archive));
+    return dataFolder / "backups" / pathFromUtf8(archiveKey(fs, archive));
 }
 
 std::string withSafeCharacters(std::string_view name) {

@@ -15,7 +15,7 @@
 
 namespace fielddata {
 
-std::filesystem::path backupFolderFor(const std::filesystem::path& dataFolder, const std::filesystem::path& archive);
+std::filesystem::path backupFolderFor(FileSystem& fs, const std::filesystem::path& dataFolder, const std::filesystem::path& archive);
 
 // The name with each character a file name cannot hold, on Windows or
 // elsewhere, replaced by "_": control characters (C1 too) included.

@@ -31,6 +31,13 @@ Failure notPlain(const std::filesystem::path& path) {
 }
 
 // The same on every system: the standard library asks the system for us.
+std::filesystem::path resolvedPath(const std::filesystem::path& path) {
+    std::error_code error;
+    auto full = std::filesystem::weakly_canonical(path, error);
+    if (error) full = std::filesystem::absolute(path, error);
+    return error ? path : full;
+}
+
 Outcome<std::optional<std::filesystem::path>> readLink(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_symlink(path, error)) return std::optional<std::filesystem::path>{};
@@ -205,6 +212,8 @@ public:
     Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) override {
         return readLink(path);
     }
+
+    std::filesystem::path fullPath(const std::filesystem::path& path) override { return resolvedPath(path); }
 };
 
 #else
@@ -235,6 +244,8 @@ public:
     Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) override {
         return readLink(path);
     }
+
+    std::filesystem::path fullPath(const std::filesystem::path& path) override { return resolvedPath(path); }
 
     // Opened without waiting, so a FIFO with no writer cannot hold us, and
     // refused unless it is a plain file.

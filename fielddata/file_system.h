@@ -45,6 +45,9 @@ public:
     virtual Outcome<std::vector<std::filesystem::path>> listFolder(const std::filesystem::path& folder) = 0;
     // Where a symbolic link leads, as written in it; nothing when `path` is no link.
     virtual Outcome<std::optional<std::filesystem::path>> linkTarget(const std::filesystem::path& path) = 0;
+    // The path whole, links and dots resolved as far as it exists; as given
+    // when even that cannot be worked out.
+    virtual std::filesystem::path fullPath(const std::filesystem::path& path) = 0;
     // An existing plain file, never created nor shortened; anything else is
     // refused before a read could wait on it.
     virtual Outcome<NativeFile> openExisting(const std::filesystem::path& path, bool forWriting) = 0;

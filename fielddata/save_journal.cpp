@@ -89,10 +89,10 @@ bool slotFitsJournal(std::string_view current, const JournalRecord& record) {
     return true;
 }
 
-JournalPlaces journalPlacesFor(const std::filesystem::path& archive, const std::filesystem::path& dataFolder) {
+JournalPlaces journalPlacesFor(FileSystem& fs, const std::filesystem::path& archive, const std::filesystem::path& dataFolder) {
     JournalPlaces places;
-    places.beside = pathFromUtf8(fullArchivePath(archive) + ".ringwright-journal");
-    if (!dataFolder.empty()) places.inDataFolder = dataFolder / "journals" / pathFromUtf8(archiveKey(archive) + ".ringwright-journal");
+    places.beside = pathFromUtf8(fullArchivePath(fs, archive) + ".ringwright-journal");
+    if (!dataFolder.empty()) places.inDataFolder = dataFolder / "journals" / pathFromUtf8(archiveKey(fs, archive) + ".ringwright-journal");
     return places;
 }
 

@@ -58,7 +58,7 @@ struct JournalPlaces {
     std::filesystem::path beside;
     std::filesystem::path inDataFolder;  // empty without a data folder
 };
-JournalPlaces journalPlacesFor(const std::filesystem::path& archive, const std::filesystem::path& dataFolder);
+JournalPlaces journalPlacesFor(FileSystem& fs, const std::filesystem::path& archive, const std::filesystem::path& dataFolder);
 
 // Writes the journal in the first place that takes it; the place used.
 Outcome<std::filesystem::path> writeJournal(FileSystem& fs, const JournalPlaces& places, const JournalRecord& record);

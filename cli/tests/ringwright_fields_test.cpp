@@ -229,6 +229,26 @@ TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
+// Beside a program whose folder cannot be written, the Field.txt there is
+// the one every program reads: --write refuses rather than write another
+// into the data folder. A read-only mount stops root too, so the program runs
+// from one, in a mount namespace of its own where the system allows it.
+TEST_F(FieldsTool, ScanWriteRefusesWhereTheFieldTxtEveryProgramReadsCannotBeReplaced) {
+    if (std::system("unshare --mount true >/dev/null 2>&1") != 0) GTEST_SKIP() << "no mount namespace here";
+    writeBytes(dir / "Field.txt", "Mine,1\r\n");
+    writeBytes(archive, padded(fieldAt(1)));
+    const fs::path shown = dir / "ro";
+    fs::create_directories(shown);
+    const std::string d = dir.path().string(), ro = shown.string();
+    const std::string inside = "mount --bind " + d + " " + ro + " && mount -o remount,ro,bind " + ro + " && XDG_DATA_HOME=" +
+                               d + "/data " + ro + "/ringwright-fields scan --write " + d + "/a.gob >" + d + "/out 2>" +
+                               d + "/err </dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(("unshare --mount sh -c '" + inside + "'").c_str())), 1);
+    EXPECT_EQ(readBytes(dir / "err"), "The folder of \"" + ro + "/Field.txt\", the Field.txt every program reads, cannot be "
+                                      "written, so no Field.txt was written.\n");
+    EXPECT_FALSE(fs::exists(dir / "data" / "Ringwright" / "Field.txt"));
+}
+
 // A field as a coach sets it, seen the way its slips tell; the orientation
 // given overrides the guess and is then not said.
 TEST_F(FieldsTool, DescribeSaysEachFieldInCricketsWords) {

@@ -54,7 +54,7 @@ protected:
         return std::string(before).replace(1000, 2040, paddedBlock(bytes));
     }
     bool anyJournal() const {
-        return fs::exists(journal) || fs::exists(journalPlacesFor(path, data).inDataFolder);
+        return fs::exists(journal) || fs::exists(journalPlacesFor(systemFileSystem(), path, data).inDataFolder);
     }
 };
 
@@ -151,7 +151,7 @@ TEST_F(ArchiveTest, EveryFailureBeforeTheCommitLeavesTheOldField) {
         // No journal in either place, so no write at all.
         {{{Op::Write, "-journal", 1, 100}, {Op::Write, "-journal", 2, 100}}, ""},
         {{{Op::Write, ".ringwright-tmp"}}, ""},  // no backup, so no write at all
-        {{{Op::List, archiveKey(path)}}, ""},  // the originals' folder cannot be looked into
+        {{{Op::List, archiveKey(systemFileSystem(), path)}}, ""},  // the originals' folder cannot be looked into
         {{{Op::CreateFolder, "backups"}}, "Its original could not be kept as a backup: Cannot make the folder " +
                                               (data / "backups").string() + ": Permission denied."},
     };
@@ -173,7 +173,7 @@ TEST_F(ArchiveTest, EveryFailureBeforeTheCommitLeavesTheOldField) {
 TEST_F(ArchiveTest, ARollbackThatFailsLeavesTheJournalForTheNextStart) {
     FaultyFileSystem faulty;
     faulty.faults = {{Op::Write, "a.gob", 1, 700}, {Op::Write, "a.gob", 2, 0}, {Op::Create, "a.gob.ringwright-journal"}};
-    const auto place = journalPlacesFor(path, data).inDataFolder;  // the archive's folder refused it
+    const auto place = journalPlacesFor(systemFileSystem(), path, data).inDataFolder;  // the archive's folder refused it
     EXPECT_EQ(save(std::string(2040, 'n'), faulty).reason(),
               "The field was not saved. Cannot write " + quoted(path) +
                   ": No space left on device. Its old bytes could not be put back yet: Cannot write " + quoted(path) +

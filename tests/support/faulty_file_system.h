@@ -35,6 +35,7 @@ public:
     std::function<void()> onWriteFault;  // runs as a write fault strikes, once its bytes are written
     std::vector<std::string> trace;
 
+    fs::path fullPath(const fs::path& path) override { return real().fullPath(path); }
     Outcome<fielddata::FileFacts> facts(const fs::path& path) override {
         if (strikes(Op::Facts, path)) return Failure{"Cannot look at " + path.string() + ": Input/output error."};
         return real().facts(path);
