@@ -3,7 +3,7 @@
 // each a small picture of its field over its name, offset and words. A
 // window of its own; choosing a card or F2 on it goes to the behaviour.
 #include <QListWidget>
-#include <QPixmap>
+#include <QIcon>
 
 #include "editor/frm_main.h"
 #include "editor/views.h"
@@ -26,10 +26,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QIcon pictureOf(const FieldCard& card) const;
-
     frmMain& behaviour_;
-    QPixmap ground_;  // the ground picture at the cards' size, scaled once
+    QIcon placeHolder_;  // empty, shared by every card
 };
 
 }  // namespace ringwright

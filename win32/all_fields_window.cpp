@@ -37,32 +37,28 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour, HWND main, HINSTANCE instan
                                                       LVS_SHOWSELALWAYS,
                             0, 0, client.right, client.bottom, window_, HMENU(INT_PTR(kListId)), instance, nullptr);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
-    pictures_ = ImageList_Create(side_, side_, ILC_COLOR24, 0, 64);
+    // One empty image of the pictures' size, for the list to lay the cards out by.
+    pictures_ = ImageList_Create(side_, side_, ILC_COLOR24, 1, 0);
+    const HDC screen = GetDC(window_);
+    const HBITMAP empty = CreateCompatibleBitmap(screen, side_, side_);
+    groundDc_ = CreateCompatibleDC(screen);
+    ReleaseDC(window_, screen);
+    ImageList_Add(pictures_, empty, nullptr);
+    DeleteObject(empty);
     ListView_SetImageList(list_, pictures_, LVSIL_NORMAL);
     ListView_SetIconSpacing(list_, side_ + scale_.pixels(1440), side_ + scale_.pixels(1200));
     ground_ = loadGroundPicture(instance, side_);
-    const HDC screen = GetDC(window_);
-    canvas_ = CreateCompatibleDC(screen);
-    groundDc_ = CreateCompatibleDC(screen);
-    canvasBitmap_ = CreateCompatibleBitmap(screen, side_, side_);
-    ReleaseDC(window_, screen);
     oldGround_ = SelectObject(groundDc_, ground_);
     dottedPen_ = CreatePen(PS_DOT, 1, RGB(255, 255, 255));
     markerBrush_ = CreateSolidBrush(RGB(255, 0, 0));
-    oldPen_ = SelectObject(canvas_, dottedPen_);
-    oldBrush_ = SelectObject(canvas_, GetStockObject(NULL_BRUSH));
-    SetBkMode(canvas_, TRANSPARENT);
 }
 
 AllFieldsWindow::~AllFieldsWindow() {
     if (window_) DestroyWindow(window_);
     if (pictures_) ImageList_Destroy(pictures_);
-    SelectObject(canvas_, oldPen_);
-    SelectObject(canvas_, oldBrush_);
     SelectObject(groundDc_, oldGround_);
-    DeleteDC(canvas_);
     DeleteDC(groundDc_);
-    for (HGDIOBJ made : {HGDIOBJ(canvasBitmap_), HGDIOBJ(ground_), HGDIOBJ(dottedPen_), HGDIOBJ(markerBrush_)})
+    for (HGDIOBJ made : {HGDIOBJ(ground_), HGDIOBJ(dottedPen_), HGDIOBJ(markerBrush_)})
         if (made) DeleteObject(made);
 }
 
@@ -93,6 +89,7 @@ LRESULT AllFieldsWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT AllFieldsWindow::onNotify(const NMHDR& header) {
     if (header.hwndFrom != list_) return 0;
     switch (header.code) {
+    case NM_CUSTOMDRAW: return onCustomDraw(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
     case NM_CLICK:
     case NM_DBLCLK:
     case LVN_ITEMACTIVATE: {
@@ -124,26 +121,37 @@ void AllFieldsWindow::show() {
 
 void AllFieldsWindow::clearCards() {
     ListView_DeleteAllItems(list_);
-    ImageList_RemoveAll(pictures_);
+    drawings_.clear();
 }
 
+// Each card's picture is drawn as it shows, over the place of the one empty
+// image all cards share: a catalogue of any size holds no picture per card.
 // The ground, the dashed circle and the nine markers as the ground view
-// shows them, drawn on the one canvas that the image list then copies.
-int AllFieldsWindow::pictureOf(const FieldCard& card, int replacing) {
-    const HGDIOBJ free = SelectObject(canvas_, canvasBitmap_);
-    BitBlt(canvas_, 0, 0, side_, side_, groundDc_, 0, 0, SRCCOPY);
-    const CardDrawing drawing = drawingOf(card, side_);
+// shows them.
+LRESULT AllFieldsWindow::onCustomDraw(const NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) return CDRF_NOTIFYPOSTPAINT;
+    const auto card = std::size_t(draw.nmcd.dwItemSpec);
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPOSTPAINT || card >= drawings_.size()) return CDRF_DODEFAULT;
+    RECT icon{};
+    icon.left = LVIR_ICON;
+    SendMessageW(list_, LVM_GETITEMRECT, WPARAM(card), LPARAM(&icon));
+    const int x = icon.left + (icon.right - icon.left - side_) / 2, y = icon.top + (icon.bottom - icon.top - side_) / 2;
+    const HDC dc = draw.nmcd.hdc;
+    BitBlt(dc, x, y, side_, side_, groundDc_, 0, 0, SRCCOPY);
+    const CardDrawing& drawing = drawings_[card];
+    const int saved = SaveDC(dc);
+    SelectObject(dc, dottedPen_);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
     const PixelRect& ring = drawing.ring;
-    Ellipse(canvas_, ring.left, ring.top, ring.left + ring.width, ring.top + ring.height);
+    Ellipse(dc, x + ring.left, y + ring.top, x + ring.left + ring.width, y + ring.top + ring.height);
     for (const PixelRect& marker : drawing.markers) {
-        const RECT where{marker.left, marker.top, marker.left + marker.width, marker.top + marker.height};
-        FillRect(canvas_, &where, markerBrush_);
+        const RECT where{x + marker.left, y + marker.top, x + marker.left + marker.width, y + marker.top + marker.height};
+        FillRect(dc, &where, markerBrush_);
     }
-    SelectObject(canvas_, free);
-    int index = replacing;
-    if (replacing < 0) index = ImageList_Add(pictures_, canvasBitmap_, nullptr);
-    else ImageList_Replace(pictures_, replacing, canvasBitmap_, nullptr);
-    return index;
+    RestoreDC(dc, saved);
+    return CDRF_DODEFAULT;
 }
 
 void AllFieldsWindow::addCard(const FieldCard& card) {
@@ -157,14 +165,15 @@ void AllFieldsWindow::addCard(const FieldCard& card) {
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = ListView_GetItemCount(list_);
     item.pszText = text.data();
-    item.iImage = pictureOf(card);
+    item.iImage = 0;
+    drawings_.push_back(drawingOf(card, side_));
     ListView_InsertItem(list_, &item);
 }
 
 void AllFieldsWindow::replaceCard(int card, const FieldCard& with) {
     std::wstring text = wideFromUtf8(with.caption());
     ListView_SetItemText(list_, card, 0, text.data());
-    pictureOf(with, card);
+    if (std::size_t(card) < drawings_.size()) drawings_[std::size_t(card)] = drawingOf(with, side_);
     ListView_RedrawItems(list_, card, card);
 }
 

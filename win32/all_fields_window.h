@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "editor/frm_main.h"
 #include "editor/views.h"
 #include "win32/scale.h"
@@ -35,7 +37,7 @@ public:
 private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT onNotify(const NMHDR& header);
-    int pictureOf(const FieldCard& card, int replacing = -1);
+    LRESULT onCustomDraw(const NMLVCUSTOMDRAW& draw);
 
     frmMain& behaviour_;
     Scale scale_;
@@ -43,12 +45,12 @@ private:
     HWND list_ = nullptr;
     HIMAGELIST pictures_ = nullptr;
     HBITMAP ground_ = nullptr;  // the ground at the pictures' size, scaled once
-    // Each card's picture is drawn on one canvas with one pen and brush.
-    HDC canvas_ = nullptr, groundDc_ = nullptr;
-    HBITMAP canvasBitmap_ = nullptr;
+    // Where each card's picture puts its ring and markers, drawn as it shows.
+    std::vector<CardDrawing> drawings_;
+    HDC groundDc_ = nullptr;
     HPEN dottedPen_ = nullptr;
     HBRUSH markerBrush_ = nullptr;
-    HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldGround_ = nullptr;
+    HGDIOBJ oldGround_ = nullptr;
     bool stepOpen_ = false;     // cards are going in, the list not yet redrawn
 };
 
