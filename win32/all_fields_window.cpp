@@ -150,6 +150,15 @@ LRESULT AllFieldsWindow::onCustomDraw(const NMLVCUSTOMDRAW& draw) {
         const RECT where{x + marker.left, y + marker.top, x + marker.left + marker.width, y + marker.top + marker.height};
         FillRect(dc, &where, markerBrush_);
     }
+    // The chosen card's picture framed in the selection's colour, as its words are.
+    if (ListView_GetItemState(list_, int(card), LVIS_SELECTED)) {
+        const RECT frame{x - 3, y - 3, x + side_ + 3, y + side_ + 3};
+        const HBRUSH highlight = GetSysColorBrush(COLOR_HIGHLIGHT);
+        for (int k = 0; k < 3; ++k) {
+            const RECT edge{frame.left + k, frame.top + k, frame.right - k, frame.bottom - k};
+            FrameRect(dc, &edge, highlight);
+        }
+    }
     RestoreDC(dc, saved);
     return CDRF_DODEFAULT;
 }
