@@ -57,20 +57,13 @@ void frmMain::refreshCard(const fielddata::Catalogue& catalogue, fielddata::Arch
 }
 
 void frmMain::ShowAllFields() {
-    auto catalogue = fielddata::readCatalogue(fielddata::systemFileSystem(), cataloguePath());
-    if (!catalogue) {
-        say(catalogue.reason(), style::kCritical);
-        return;
-    }
-    fill_.emplace(CardFill{std::move(catalogue.value()), std::nullopt, {}, orientation()});
+    auto catalogue = readCatalogue();
+    if (!catalogue) return;
+    fill_.emplace(CardFill{std::move(*catalogue), std::nullopt, {}, orientation()});
     auto archive = fielddata::Archive::open(archivePath(), platform_.userDataFolder());
     if (archive) {
         fill_->archive.emplace(std::move(archive.value()));
         recoverUnfinishedSave(*fill_->archive);
-        if (const auto held = fill_->archive->holdOpenForReading(); !held) {
-            fill_->archive.reset();
-            fill_->archiveProblem = held.reason();
-        }
     } else {
         fill_->archiveProblem = archive.reason();
     }

@@ -69,30 +69,25 @@ Status Archive::checkSlot(FieldOffset offset, std::optional<std::uint64_t> known
     return success();
 }
 
-Status Archive::holdOpenForReading() {
-    const auto facts = fs_->facts(path_);
-    if (auto plain = plainArchive(facts, path_); !plain) return plain;
-    auto opened = fs_->openExisting(path_, false);
-    if (!opened) return Failure{opened.reason()};
-    held_ = std::make_unique<OpenFile>(*fs_, opened.value(), path_);
-    heldSize_ = facts.value().size;
-    return success();
-}
-
+// The archive is opened for reading at the first read and held, its size
+// taken then, for as long as this command's object lives: a command that
+// reads many slots (the window of all fields, the guess of the orientation,
+// the tool's check and export) opens it once.
 Outcome<std::string> Archive::readSlot(FieldOffset offset) {
-    if (held_) {
-        if (auto checked = checkSlot(offset, heldSize_); !checked) return Failure{checked.reason()};
-        return readSlotFrom(*held_, offset);
+    std::optional<std::uint64_t> size = held_ ? std::optional(heldSize_) : std::nullopt;
+    if (!size && offset >= 1) {
+        const auto facts = fs_->facts(path_);
+        if (auto plain = plainArchive(facts, path_); !plain) return Failure{plain.reason()};
+        size = facts.value().size;
     }
-    if (auto checked = checkSlot(offset); !checked) return Failure{checked.reason()};
-    auto opened = fs_->openExisting(path_, false);
-    if (!opened) return Failure{opened.reason()};
-    OpenFile file(*fs_, opened.value(), path_);
-    return readSlotFrom(file, offset);
-}
-
-Outcome<std::string> Archive::readSlotFrom(OpenFile& file, FieldOffset offset) {
-    auto slot = file.readAt(std::uint64_t(offset) - 1, kSlotLength);
+    if (auto checked = checkSlot(offset, size); !checked) return Failure{checked.reason()};
+    if (!held_) {
+        auto opened = fs_->openExisting(path_, false);
+        if (!opened) return Failure{opened.reason()};
+        held_ = std::make_unique<OpenFile>(*fs_, opened.value(), path_);
+        heldSize_ = *size;
+    }
+    auto slot = held_->readAt(std::uint64_t(offset) - 1, kSlotLength);
     if (!slot) return slot;
     if (slot.value().size() != kSlotLength)
         return Failure{"The field slot at byte " + std::to_string(offset) + " of " + quotedPath(path_) +

@@ -70,11 +70,9 @@ public:
     // archive's lock meanwhile.
     Recovery recover(std::chrono::milliseconds patience = kLockPatience);
 
-    // The 2048 bytes of the slot at `offset`.
+    // The 2048 bytes of the slot at `offset`. Every read goes through one
+    // open of the archive, made at the first.
     Outcome<std::string> readSlot(FieldOffset offset);
-    // From now on every slot is read through one open of the archive, its
-    // size taken once, as the window of all fields reads its many slots.
-    Status holdOpenForReading();
 
     // The block with NUL fill up to 2040 bytes, written in place as one
     // commit while the archive's lock is held: the slot's old bytes are kept
@@ -96,7 +94,6 @@ public:
 private:
     Archive(FileSystem& fs, std::filesystem::path path, FileFacts facts, const std::filesystem::path& dataFolder);
     Status checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize = std::nullopt);
-    Outcome<std::string> readSlotFrom(OpenFile& file, FieldOffset offset);
     Recovery recoverLocked();
     // One journal place: applies, sets aside or discards what stands there.
     bool recoverFrom(const std::filesystem::path& place, Recovery& recovery);
@@ -109,7 +106,7 @@ private:
     FileIdentity identity_;
     std::filesystem::path backups_;
     JournalPlaces journals_;
-    std::unique_ptr<OpenFile> held_;
+    std::unique_ptr<OpenFile> held_;  // for reading, from the first read on
     std::uint64_t heldSize_ = 0;
 };
 
