@@ -168,7 +168,7 @@ private:
     std::string orientationGuessedFor_;
     std::optional<PlayerChoices> choices_;  // read at the first need
     std::optional<std::pair<std::string, std::string>> section_;  // the archive path and its section
-    int placedLast_ = 0;
+    int placedLast_ = 0;  // the fielder the placing dialog offers first
     // What the window of all fields is being filled from: the catalogue read
     // once and the archive opened once, until the last card is added.
     struct CardFill {
@@ -182,7 +182,7 @@ private:
     FieldCard cardOf(const fielddata::Catalogue& catalogue, fielddata::Archive* archive, const std::string& archiveProblem,
                      positions::Orientation seen, int record);
     void refreshCard(const fielddata::Catalogue& catalogue, fielddata::Archive& archive);
-    bool addCards(int count);  // the fielder the placing dialog offers first
+    bool addCards(int count);
 };
 
 }  // namespace ringwright
