@@ -80,6 +80,15 @@ private:
     int line_ = 1;
 };
 
+// The whole file, which must be a plain file of at most 64 MiB.
+Outcome<std::string> catalogueBytes(FileSystem& fs, const std::filesystem::path& path) {
+    if (!isPlainFile(fs, path)) return Failure{"Unable to find Field.txt"};
+    auto content = readFileStart(fs, path, kLongestCatalogue + 1);
+    if (content && content.value().size() > kLongestCatalogue)
+        return Failure{quotedPath(path) + " is larger than 64 MiB, so it is no catalogue of fields."};
+    return content;
+}
+
 std::string unclosedQuote(const Item& item) {
     return "Field.txt cannot be read: the quote that opens line " + std::to_string(item.line) + " is never closed.";
 }
@@ -204,8 +213,7 @@ Outcome<std::string> Catalogue::renamed(std::string_view content, int record, co
 
 Status renameInCatalogue(FileSystem& fs, const std::filesystem::path& path, int record, const std::string& oldName,
                          const std::string& name) {
-    if (!isPlainFile(fs, path)) return Failure{"Unable to find Field.txt"};
-    const auto content = readFileStart(fs, path, kLongestCatalogue + 1);
+    const auto content = catalogueBytes(fs, path);
     if (!content) return Failure{content.reason()};
     const Catalogue catalogue = Catalogue::parse(content.value());
     if (record < 0 || std::size_t(record) >= catalogue.names().size() || catalogue.names()[std::size_t(record)] != oldName)
@@ -230,11 +238,8 @@ bool isPlainFile(FileSystem& fs, const std::filesystem::path& path) {
 }
 
 Outcome<Catalogue> readCatalogue(FileSystem& fs, const std::filesystem::path& path) {
-    if (!isPlainFile(fs, path)) return Failure{"Unable to find Field.txt"};
-    const auto content = readFileStart(fs, path, kLongestCatalogue + 1);
+    const auto content = catalogueBytes(fs, path);
     if (!content) return Failure{content.reason()};
-    if (content.value().size() > kLongestCatalogue)
-        return Failure{quotedPath(path) + " is larger than 64 MiB, so it is no catalogue of fields."};
     return Catalogue::parse(content.value());
 }
 
