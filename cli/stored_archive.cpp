@@ -35,9 +35,8 @@ std::optional<StoredArchive> storedArchive(const std::filesystem::path& programF
         if (const auto stored = iniValue(folder / "Longstopper.ini", kSection, kKey); stored && !stored->empty())
             return StoredArchive{fielddata::pathFromUtf8(*stored), "the game's settings"};
     const auto prefix = winePrefix();
-    if (const auto stored = readWineSetting(prefix, settingsKeyPath(kApplication, kSection), kKey))
-        if (const auto path = linuxPathOf(prefix, *stored))
-            return StoredArchive{*path, "the game's settings in the Wine prefix " + fielddata::quotedPath(prefix)};
+    if (const auto path = winePathSetting(prefix, settingsKeyPath(kApplication, kSection), kKey))
+        return StoredArchive{*path, "the game's settings in the Wine prefix " + fielddata::quotedPath(prefix)};
 #endif
     return std::nullopt;
 }

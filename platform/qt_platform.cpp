@@ -154,11 +154,7 @@ std::string QtPlatform::readSetting(const std::string& application, const std::s
 // the path in the prefix's registry, as a Windows path.
 std::optional<std::string> QtPlatform::wineSetting(const std::string& application, const std::string& section,
                                                    const std::string& key) {
-    const auto prefix = winePrefix();
-    const auto stored =
-        readWineSetting(prefix, settingsKeyPath(application, section), key);
-    if (!stored) return std::nullopt;
-    const auto path = linuxPathOf(prefix, *stored);
+    const auto path = winePathSetting(winePrefix(), settingsKeyPath(application, section), key);
     if (!path) return std::nullopt;
     return path->string();
 }

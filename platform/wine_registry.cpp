@@ -158,4 +158,11 @@ std::optional<std::filesystem::path> linuxPathOf(const std::filesystem::path& pr
     return path;
 }
 
+std::optional<std::filesystem::path> winePathSetting(const std::filesystem::path& prefix, const std::string& key,
+                                                     const std::string& name) {
+    const auto stored = readWineSetting(prefix, key, name);
+    if (!stored) return std::nullopt;
+    return linuxPathOf(prefix, *stored);
+}
+
 }  // namespace ringwright

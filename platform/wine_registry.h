@@ -21,4 +21,9 @@ std::optional<std::string> readWineSetting(const std::filesystem::path& prefix, 
 // of letter case as Wine matches it.
 std::optional<std::filesystem::path> linuxPathOf(const std::filesystem::path& prefix, const std::string& windowsPath);
 
+// The Windows path a program under Wine keeps as `name` under `key`, where it
+// leads on this system; nothing when it is not kept or leads nowhere.
+std::optional<std::filesystem::path> winePathSetting(const std::filesystem::path& prefix, const std::string& key,
+                                                     const std::string& name);
+
 }  // namespace ringwright
