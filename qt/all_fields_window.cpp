@@ -21,7 +21,8 @@ QRect rectOf(const PixelRect& rect) { return {rect.left, rect.top, rect.width, r
 class CardDelegate : public QStyledItemDelegate {
 public:
     CardDelegate(QObject* parent, QPixmap ground, QColor markers)
-        : QStyledItemDelegate(parent), ground_(std::move(ground)), markers_(markers) {}
+        : QStyledItemDelegate(parent), ground_(std::move(ground)), markers_(markers),
+          ring_(rectOf(drawingOf(FieldCard{}, kPictureSide).ring)) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
@@ -34,7 +35,7 @@ public:
         painter->translate(at);
         painter->drawPixmap(0, 0, ground_);
         painter->setPen(QPen(Qt::white, 1, Qt::DashLine));
-        painter->drawEllipse(rectOf(drawingOf(FieldCard{}, kPictureSide).ring));
+        painter->drawEllipse(ring_);
         const QVariant markers = index.data(kMarkersRole);
         if (!markers.isValid()) painter->fillRect(ground_.rect(), QColor(64, 64, 64, 160));
         for (const QVariant& marker : markers.toList()) painter->fillRect(marker.toRect(), markers_);
@@ -45,6 +46,7 @@ public:
 private:
     QPixmap ground_;
     QColor markers_;
+    QRect ring_;  // the same on every card
 };
 
 void showCard(QListWidgetItem& item, const FieldCard& card) {
