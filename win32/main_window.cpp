@@ -30,6 +30,9 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;  // file
 constexpr UINT kAddTooltips = WM_APP;
 constexpr UINT kSettleFocus = WM_APP + 1;
 
+// Whether control `id` is one of the nine of a fielder row's column from `first`.
+bool inRow(int id, int first) { return id >= first && id < first + fielddata::kFielderCount; }
+
 // One message for a box's usual short text; its length is asked only for a
 // text that fills the first buffer.
 std::wstring textOf(HWND window) {
@@ -266,23 +269,18 @@ void MainWindow::settleLostFocus() {
 
 void MainWindow::tellFocus(int id, bool arriving) {
     focusHolder_ = arriving ? id : 0;
-    const auto in = [id](int first) { return id >= first && id < first + fielddata::kFielderCount; };
-    if (in(id::kTxtX)) arriving ? core_.txtX_GotFocus(id - id::kTxtX) : core_.txtX_LostFocus(id - id::kTxtX);
-    if (in(id::kTxtZ)) arriving ? core_.txtZ_GotFocus(id - id::kTxtZ) : core_.txtZ_LostFocus(id - id::kTxtZ);
-    if (in(id::kTxtNum) && !arriving) core_.txtNum_LostFocus(id - id::kTxtNum);
+    if (inRow(id, id::kTxtX)) arriving ? core_.txtX_GotFocus(id - id::kTxtX) : core_.txtX_LostFocus(id - id::kTxtX);
+    if (inRow(id, id::kTxtZ)) arriving ? core_.txtZ_GotFocus(id - id::kTxtZ) : core_.txtZ_LostFocus(id - id::kTxtZ);
+    if (inRow(id, id::kTxtNum) && !arriving) core_.txtNum_LostFocus(id - id::kTxtNum);
 }
 
 void MainWindow::onCommand(int id, int code) {
-    const auto fielderOf = [id](int first) { return id - first; };
-    const bool box = (id >= id::kTxtX && id < id::kTxtX + fielddata::kFielderCount) ||
-                     (id >= id::kTxtZ && id < id::kTxtZ + fielddata::kFielderCount) ||
-                     (id >= id::kTxtNum && id < id::kTxtNum + fielddata::kFielderCount);
-    if (box) {
+    if (inRow(id, id::kTxtX) || inRow(id, id::kTxtZ) || inRow(id, id::kTxtNum)) {
         if (code == EN_SETFOCUS || code == EN_KILLFOCUS) onBoxFocus(id, code == EN_SETFOCUS);
         return;
     }
-    if (id >= id::kCboAnim && id < id::kCboAnim + fielddata::kFielderCount) {
-        if (code == CBN_SELCHANGE) core_.cboAnim_Click(fielderOf(id::kCboAnim));
+    if (inRow(id, id::kCboAnim)) {
+        if (code == CBN_SELCHANGE) core_.cboAnim_Click(id - id::kCboAnim);
         return;
     }
     if (id == id::kCboFieldList && code == CBN_SELCHANGE) return core_.cboFieldList_Click();
