@@ -59,10 +59,7 @@ INT_PTR CALLBACK askingProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         return TRUE;  // the focus on the box
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            const HWND box = GetDlgItem(dialog, id::kAskText);
-            std::wstring typed(std::size_t(GetWindowTextLengthW(box)) + 1, L'\0');
-            typed.resize(std::size_t(GetWindowTextW(box, typed.data(), int(typed.size()))));
-            asking->text = utf8FromWide(typed);
+            asking->text = windowText(GetDlgItem(dialog, id::kAskText));
             EndDialog(dialog, IDOK);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, IDCANCEL);

@@ -33,17 +33,6 @@ constexpr UINT kSettleFocus = WM_APP + 1;
 // Whether control `id` is one of the nine of a fielder row's column from `first`.
 bool inRow(int id, int first) { return id >= first && id < first + fielddata::kFielderCount; }
 
-// One message for a box's usual short text; its length is asked only for a
-// text that fills the first buffer.
-std::wstring textOf(HWND window) {
-    std::wstring text(64, L'\0');
-    for (;;) {
-        const std::size_t length = std::size_t(GetWindowTextW(window, text.data(), int(text.size())));
-        if (length + 1 < text.size()) return text.substr(0, length);
-        text.assign(std::size_t(GetWindowTextLengthW(window)) + 64, L'\0');
-    }
-}
-
 int shiftState() {
     return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
            (GetKeyState(VK_MENU) < 0 ? 4 : 0);
@@ -364,7 +353,7 @@ HWND MainWindow::control(ControlId id) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
-std::string MainWindow::text(ControlId box) const { return utf8FromWide(textOf(control(box))); }
+std::string MainWindow::text(ControlId box) const { return windowText(control(box)); }
 void MainWindow::setText(ControlId box, const std::string& text) {
     SetWindowTextW(control(box), wideFromUtf8(text).c_str());
 }

@@ -22,4 +22,13 @@ std::string utf8FromWide(std::wstring_view text) {
     return bytes;
 }
 
+std::string windowText(HWND window) {
+    std::wstring text(64, L'\0');
+    for (;;) {
+        const std::size_t length = std::size_t(GetWindowTextW(window, text.data(), int(text.size())));
+        if (length + 1 < text.size()) return utf8FromWide(std::wstring_view(text).substr(0, length));
+        text.assign(std::size_t(GetWindowTextLengthW(window)) + 64, L'\0');
+    }
+}
+
 }  // namespace ringwright::win32
