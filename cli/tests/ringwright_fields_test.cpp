@@ -24,6 +24,8 @@ std::string padded(const std::string& block) { return block + std::string(2040 -
 struct Outcome {
     int status;
     std::string out, err;
+    // As a failure shows: its exit status, then what it said on standard error.
+    std::string failed() const { return std::to_string(status) + " " + err; }
 };
 
 class FieldsTool : public ::testing::Test {
@@ -54,9 +56,7 @@ TEST_F(FieldsTool, UsageErrorsMissingFilesAndItsOwnWords) {
     EXPECT_EQ(run("--help").status, 0);
     for (const char* wrong : {"", "frob a.gob", "scan a b", "check a b", "--colour scan a.gob", "--catalogue"})
         EXPECT_EQ(run(wrong).status, 2) << wrong;
-    const Outcome missing = run("scan none.gob");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "The GOB file \"none.gob\" does not exist.\n");
+    EXPECT_EQ(run("scan none.gob").failed(), "1 The GOB file \"none.gob\" does not exist.\n");
     EXPECT_EQ(run("check none.gob").err, "Unable to find Field.txt\n");
 }
 
@@ -109,11 +109,10 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
     EXPECT_EQ(run("export a.gob Deep").err, "Exported to ./Deep.opt\n");
     EXPECT_EQ(readBytes(dir / "Deep.opt"), padded(fieldAt(1.5)));
     fs::create_directory(dir / "fields");
-    const Outcome all = run("export a.gob --all fields");  // every field; each slot that is none says why
-    EXPECT_EQ(all.status, 1);
-    EXPECT_EQ(all.err, "Exported to fields/Deep.opt\n\"Other\" at 8193: It does not begin with \"BEGIN\", as every "
-                       "field does.\n\"Past\" at 16000: The field slot at byte 16000 runs past the end of \"a.gob\", "
-                       "which holds 16384 bytes.\n");
+    // Every field; each slot that is none says why.
+    EXPECT_EQ(run("export a.gob --all fields").failed(),
+              "1 Exported to fields/Deep.opt\n\"Other\" at 8193: It does not begin with \"BEGIN\", as every field does.\n"
+              "\"Past\" at 16000: The field slot at byte 16000 runs past the end of \"a.gob\", which holds 16384 bytes.\n");
     EXPECT_EQ(readBytes(dir / "fields" / "Deep.opt"), padded(fieldAt(1.5)));
 
     // A journal a killed editor left is rolled back first; a foreign slot
@@ -148,21 +147,17 @@ TEST_F(FieldsTool, CheckExportImportAndRestoreAsTheEditorDoes) {
 // Hostile catalogues and names: every broken one fails with its reason, a
 // name never reaches the terminal raw, and no two records share a file.
 TEST_F(FieldsTool, BrokenCataloguesFailAndEveryRecordKeepsItsOwnFile) {
+    std::string nuls;  // the first 40 of 100, as a name is shown
+    for (int k = 0; k < 40; ++k) nuls += "\\0";
     const std::map<std::string, std::string> broken = {
         {"Deep,4097\r\nCut", "Field.txt cannot be read: the last record (line 2, \"Cut\") has no field offset.\n"},
         {"\"Deep,4097\r\n", "Field.txt cannot be read: the quote that opens line 1 is never closed.\n"},
-        {std::string(100, '\0'), "Field.txt cannot be read: the last record (line 1, \"" + [] {
-             std::string nuls;
-             for (int k = 0; k < 40; ++k) nuls += "\\0";
-             return nuls;
-         }() + "\u2026\") has no field offset.\n"},
+        {std::string(100, '\0'), "Field.txt cannot be read: the last record (line 1, \"" + nuls + "\u2026\") has no field offset.\n"},
         {"", "\"" + (dir / "Field.txt").string() + "\" lists no fields.\n"}};
     writeBytes(archive, std::string(16384, 'g').replace(0, 2040, padded(fieldAt(1))).replace(4096, 2040, padded(fieldAt(1.5))).replace(10000, 2040, padded(fieldAt(9.5))));
     for (const auto& [content, reason] : broken) {
         writeBytes(dir / "Field.txt", content);
-        const Outcome checked = run("check a.gob");
-        EXPECT_EQ(checked.status, 1);
-        EXPECT_EQ(checked.err, reason);
+        EXPECT_EQ(run("check a.gob").failed(), "1 " + reason);
     }
     EXPECT_EQ(run("--catalogue . check a.gob").err, "\".\" is a folder, not a catalogue of fields.\n");
 
@@ -216,10 +211,8 @@ TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
     EXPECT_EQ(stored.out, scan.out);
     EXPECT_EQ(stored.err, "Scanning \"" + archive.string() + "\", the archive named in the game's settings.\n" + scan.err);
     fs::remove(dir / ".config" / "Longstopper.ini");
-    const Outcome none = run("scan --write", home);
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.err, "No archive was named, and neither Ringwright.ini beside the program nor the game's settings "
-                        "name one. Name it: ringwright-fields scan --write ARCHIVE\n");
+    EXPECT_EQ(run("scan --write", home).failed(), "1 No archive was named, and neither Ringwright.ini beside the program "
+                                                  "nor the game's settings name one. Name it: ringwright-fields scan --write ARCHIVE\n");
 
     std::string hostile;
     while (hostile.size() < (std::size_t(32) << 20)) hostile += "BEGIN\r\nID FFFFFFFFFF";

@@ -69,10 +69,13 @@ protected:
         writeBytes(archive, archiveWithFields());
     }
 
-    // Starts the editor as the program does, with the archive path stored.
+    // Starts the editor as the program does, with the archive path stored:
+    // a start of its own, with fresh windows, each time.
     bool start(bool withStoredPath = true) {
         if (!std::filesystem::exists(catalogue)) writeDefaultFiles();
         if (withStoredPath) platform.settings["Longstopper/Tunebench/GOB"] = archive.string();
+        window.reset();
+        view = FakeMainView{};
         window = std::make_unique<frmMain>(view, platform, dir.path());
         window->Form_Initialize();
         return window->Form_Load();

@@ -59,12 +59,10 @@ TEST(Form, EveryControlHasItsPlaceCaptionAndFocusPosition) {
 
 TEST(Form, KindsFacesColoursAndTheHiddenLabel) {
     using form::Kind;
-    EXPECT_EQ(form::rowOf({Control::cboFieldList}).kind, Kind::DropDownList);
-    EXPECT_EQ(form::rowOf({Control::cboAnim, 8}).kind, Kind::DropDownList);
-    EXPECT_EQ(form::rowOf({Control::txtNum, 0}).kind, Kind::TextBox);
-    EXPECT_EQ(form::rowOf({Control::cmdAbout}).kind, Kind::Button);
-    EXPECT_EQ(form::rowOf({Control::Picture1}).kind, Kind::GroundView);
-    EXPECT_EQ(form::rowOf({Control::Label1, 2}).kind, Kind::Label);
+    const std::pair<ControlId, Kind> kinds[] = {{{Control::cboFieldList}, Kind::DropDownList}, {{Control::cboAnim, 8}, Kind::DropDownList},
+                                                {txtNum(0), Kind::TextBox}, {{Control::cmdAbout}, Kind::Button},
+                                                {{Control::Picture1}, Kind::GroundView}, {{Control::Label1, 2}, Kind::Label}};
+    for (const auto& [id, kind] : kinds) EXPECT_EQ(form::rowOf(id).kind, kind) << name(id);
 
     const form::Row& dots = form::rowOf({Control::cmdGOBFile});
     EXPECT_EQ(dots.tooltip, "Select GOB file");

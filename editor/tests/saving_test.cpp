@@ -98,8 +98,6 @@ TEST_F(SavingTest, AtStartUpAnUnfinishedSaveIsPutBackOrReported) {
     const auto journal = dir / "Longstopper.gob.ringwright-journal";
     const auto restart = [&] {
         platform.messages.clear();
-        window.reset();
-        view = FakeMainView{};
         start();
         return platform.messages;
     };

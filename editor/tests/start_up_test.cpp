@@ -5,10 +5,7 @@ namespace {
 
 TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
     std::filesystem::create_directory(catalogue);  // a folder of that name counts as missing
-    platform.settings["Longstopper/Tunebench/GOB"] = archive.string();
-    window = std::make_unique<frmMain>(view, platform, dir.path());
-    window->Form_Initialize();
-    EXPECT_FALSE(window->Form_Load());
+    EXPECT_FALSE(start());
     EXPECT_EQ(platform.messages, (Messages{{"Unable to find Field.txt", 16, "Error"}}));
     EXPECT_EQ(platform.commonControlsInitialised, 1);
     EXPECT_EQ(view.exitStatus, 1);
@@ -18,7 +15,6 @@ TEST_F(EditorTest, MissingCatalogueEndsTheStartWithItsOneMessage) {
     std::filesystem::create_directories(dir / "data");
     writeBytes(dir / "data" / "Field.txt", "Only,4097\r\n");
     platform.catalogueFallback = dir / "data";
-    view = FakeMainView{};
     ASSERT_TRUE(start(false));
     EXPECT_EQ(view.entries[kCboFieldList], std::vector<std::string>{"Only"});
 }
@@ -53,7 +49,6 @@ TEST_F(EditorTest, StoredPathLoadsTheFirstFieldAndAnEmptyCatalogueSaysSo) {
     EXPECT_EQ(window->currentFieldOffset(), kFirstSlot);  // no record matches: the offset found before stays
     EXPECT_TRUE(platform.messages.empty());
 
-    view = FakeMainView{};
     platform.messages.clear();
     writeBytes(catalogue, "");
     ASSERT_TRUE(start());
@@ -76,7 +71,6 @@ TEST_F(EditorTest, APortableSettingsFileNamesItsOwnArchive) {
     EXPECT_TRUE(platform.messages.empty());
 
     writeBytes(dir / "Ringwright.ini", "[Ringwright]\r\n");
-    view = FakeMainView{};
     ASSERT_TRUE(start(false));
     EXPECT_EQ(view.text(kTxtGOBFile), "/games/Longstopper.gob");
 }

@@ -40,6 +40,15 @@ void send(QWidget* marker, QEvent::Type type, QPoint at, Qt::MouseButton changed
     QApplication::sendEvent(marker, &event);
 }
 
+// Runs `answer` on the modal window of kind T that the next call opens, if
+// one opens: a failing test is never left waiting on a box.
+template <class T = QWidget, class Answer>
+void whenShown(Answer answer) {
+    QTimer::singleShot(0, [answer] {
+        if (T* shown = qobject_cast<T*>(QApplication::activeModalWidget())) answer(shown);
+    });
+}
+
 class QtFrontEndTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -139,8 +148,7 @@ TEST_F(QtFrontEndTest, FocusLeavesBeforeItArrivesAndOnlyAKeyReleasePlaces) {
     // A message box taking the focus is no lost focus, nor its return an arrival.
     window->txtX[0]->setFocus();
     QColor during;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
+    whenShown([&](QWidget* box) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(box));
         QTest::qWait(50);
         during = painted(window->lblFielder[0]);
@@ -244,9 +252,8 @@ TEST_F(QtFrontEndTest, ASavedPictureCarriesItsField) {
 // The placing dialog from the keyboard alone: a list, Tab, the other, Enter.
 TEST_F(QtFrontEndTest, AFielderIsPlacedByNameFromTheKeyboard) {
     QString title;
-    QTimer::singleShot(0, [&] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        if (!dialog) return;
+    whenShown([&](QWidget* shown) {
+        QPointer<QWidget> dialog = shown;
         title = dialog->windowTitle();
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return})
             if (dialog) QTest::keyClick(dialog->focusWidget(), key);  // fielder 1, then the second slip
@@ -338,9 +345,7 @@ TEST_F(QtFrontEndTest, AllFieldsListsEachRecordRenamesByF2AndChoosesByEnter) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "Two\nat byte 5\nNo GOB file has been chosen.");
     QString prompt, offered;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
+    whenShown<QInputDialog>([&](QInputDialog* dialog) {
         prompt = dialog->labelText();
         offered = dialog->textValue();
         dialog->setTextValue("Ring, wide");
@@ -356,11 +361,9 @@ TEST_F(QtFrontEndTest, AllFieldsListsEachRecordRenamesByF2AndChoosesByEnter) {
     EXPECT_EQ(window->cboFieldList->currentIndex(), 1);
 
     QStringList filters;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            filters = dialog->nameFilters();
-            dialog->reject();
-        }
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        dialog->reject();
     });
     QtPlatform().openFileDialog(importRecord("Two", 0));
     EXPECT_EQ(filters, QStringList({"Longstopper field(*.opt)", "Field pictures (*.png)"}));
@@ -383,9 +386,7 @@ TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
         QMessageBox::Icon icon{};
         QMessageBox::StandardButtons buttons{};
         QMessageBox::StandardButton byDefault{};
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
             icon = box->icon();
             buttons = box->standardButtons();
             byDefault = box->standardButton(box->defaultButton());
@@ -406,9 +407,7 @@ TEST(QtPlatformTest, TheAboutBoxShowsItsFourLinesAsWritten) {
     QString shown, title;
     int lines = 0;
     bool wraps = true;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
+    whenShown<QMessageBox>([&](QMessageBox* box) {
         const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
         shown = label->text();
         title = box->windowTitle();

@@ -22,8 +22,6 @@ using namespace ringwright::win32;
 
 namespace {
 
-std::string utf8(const std::wstring& text) { return utf8FromWide(text); }
-
 // One line per value; line ends and tabs in a text are shown escaped.
 void put(const std::string& key, const std::string& value) {
     std::string shown;
@@ -39,10 +37,11 @@ LRESULT ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return LRESULT(result);
 }
 
-std::wstring textOf(HWND window) {
+// A window's text, as UTF-8.
+std::string textOf(HWND window) {
     wchar_t text[1024] = {};
     ask(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    return text;
+    return utf8FromWide(text);
 }
 
 std::wstring classOf(HWND window) {
@@ -136,7 +135,7 @@ std::string controlName(int id) {
 }
 
 std::string listState(HWND list) {
-    return std::to_string(ask(list, CB_GETCURSEL, 0, 0)) + ":" + utf8(textOf(list));
+    return std::to_string(ask(list, CB_GETCURSEL, 0, 0)) + ":" + textOf(list);
 }
 
 // Each marker's place in its view and its colour inside the edge.
@@ -167,8 +166,8 @@ void putMain(HWND main) {
             focus = GetParent(focus);
         put("focus", controlName(GetDlgCtrlID(focus)));
     }
-    put("txtGOBFile", utf8(textOf(GetDlgItem(main, id::kTxtGOBFile))));
-    put("lblFileName", utf8(textOf(GetDlgItem(main, id::kLblFileName))));
+    put("txtGOBFile", textOf(GetDlgItem(main, id::kTxtGOBFile)));
+    put("lblFileName", textOf(GetDlgItem(main, id::kLblFileName)));
     put("cboFieldList", listState(GetDlgItem(main, id::kCboFieldList)));
     const HWND ground = GetDlgItem(main, id::kPicture1);
     put("Picture1.client", rectText(clientOnScreen(ground)));
@@ -180,7 +179,7 @@ void putMain(HWND main) {
         const std::string n = "(" + std::to_string(i) + ")";
         for (const auto& [name, first] : {std::pair{"txtX", id::kTxtX}, {"txtZ", id::kTxtZ}, {"txtNum", id::kTxtNum}}) {
             const HWND box = GetDlgItem(main, first + i);
-            put(name + n, utf8(textOf(box)));
+            put(name + n, textOf(box));
             const RECT r = clientOnScreen(box);
             put(std::string("rect.") + name + n, rectText(r));
             put(std::string("colour.") + name + n, pixelAt(r.right - 2, (r.top + r.bottom) / 2));
@@ -196,7 +195,7 @@ void putZoom(HWND zoom) {
     put("zoom.client", rectText(clientOnScreen(zoom)));
     put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
     put("zoom.enabled", IsWindowEnabled(zoom) ? "1" : "0");
-    put("zoom.title", utf8(textOf(zoom)));
+    put("zoom.title", textOf(zoom));
     // Above the main window in the order windows cover each other.
     const HWND main = FindWindowW(kMainClass, nullptr);
     bool above = false;
@@ -264,8 +263,8 @@ int linesShown(HWND text) {
 }
 
 void putDialog(HWND dialog) {
-    if (isFileDialog(dialog)) return put("dialog.caption", utf8(textOf(dialog)));
-    put("message.caption", utf8(textOf(dialog)));
+    if (isFileDialog(dialog)) return put("dialog.caption", textOf(dialog));
+    put("message.caption", textOf(dialog));
     put("message.rect", rectText(screenRect(dialog)));
     std::string buttons, icon = "none";
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -277,7 +276,7 @@ void putDialog(HWND dialog) {
         } else if (classOf(child) == L"Static") {
             if ((style & SS_TYPEMASK) == SS_ICON) icon = iconShown(child);
             else if (!textOf(child).empty()) {
-                put("message.text", utf8(textOf(child)));
+                put("message.text", textOf(child));
                 put("message.lines", std::to_string(linesShown(child)));
             }
         }

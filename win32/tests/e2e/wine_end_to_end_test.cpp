@@ -357,8 +357,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     std::vector<std::string> order{"cmdGOBFile", "cboFieldList"};
     for (int i = 0; i < 9; ++i)
         for (const char* box : {"txtX", "txtZ", "cboAnim", "txtNum"}) order.push_back(box + ("(" + std::to_string(i) + ")"));
-    for (const char* last : {"cmdZoom", "cmdSave", "cmdImport", "cmdExport", "Picture1", "cmdAbout", "txtGOBFile"})
-        order.push_back(last);
+    order.insert(order.end(), {"cmdZoom", "cmdSave", "cmdImport", "cmdExport", "Picture1", "cmdAbout", "txtGOBFile"});
     xdo("key alt+g");
     waitFor("focus", "txtGOBFile");
     for (const std::string& next : order) {
