@@ -116,3 +116,22 @@ TEST(ExchangeFile, ExportsLeaveNothingOfTheirOwnAndNeverShowAHalfFile) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"f.opt", "f.opt.notours.ringwright-tmp"}));
 }
+
+// A name as long as a file name may be still exports, its temporary file's
+// name cut to fit; a path through a file, or a loop of links, is refused in
+// words of the player's own path, and the links stay links.
+TEST(ExchangeFile, LongNamesExportAndAFileOrALoopOnTheWayIsRefused) {
+    TempDir dir;
+    const auto longest = dir / (std::string(251, 'n') + ".opt");
+    ASSERT_TRUE(writeExchangeFile(longest, "BEGIN").ok());
+    EXPECT_EQ(readBytes(longest), "BEGIN" + std::string(2035, '\0'));
+    writeBytes(dir / "mine", "mine");
+    EXPECT_EQ(writeExchangeFile(dir / "mine" / "f.opt", "BEGIN").reason(),
+              quoted(dir / "mine") + " is not a folder, so " + quoted(dir / "mine" / "f.opt") + " was not written.");
+    fs::create_symlink("b.opt", dir / "a.opt");
+    fs::create_symlink("a.opt", dir / "b.opt");
+    EXPECT_EQ(writeExchangeFile(dir / "a.opt", "BEGIN").reason(),
+              quoted(dir / "a.opt") + " is a loop of links that leads to no file, so it was not written.");
+    EXPECT_TRUE(fs::is_symlink(dir / "a.opt") && fs::is_symlink(dir / "b.opt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 4);
+}

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real editor on an X display: drags fielder 0 of the first field
 # by (+30, -20) pixels, opens the zoom view, takes a screenshot of both
-# windows and saves with Yes. Then it mirrors the field, undoes that and
-# saves (keeping a copy of the archive), redoes it and saves again.
+# windows and saves with Yes.
 #   drag_and_save.sh <ringwright> <screenshot.png> <archive>
 # The caller sets XDG_CONFIG_HOME so the first field loads at start-up.
 set -euo pipefail
@@ -57,10 +56,4 @@ xdotool windowmove "$zoom" 1040 10
 sleep 0.5
 import -window root "$shot"
 
-save
-keys ctrl+m
-keys ctrl+z
-save
-cp "$archive" "$archive.after-undo"
-keys ctrl+y
 save

@@ -1,5 +1,6 @@
 // The real editor on an Xvfb display, driven by xdotool: a drag and a save
-// end in the archive's bytes.
+// end in the archive's bytes. Its keys and what they do are the front-end
+// and editor tests' own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -31,14 +32,13 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
                                 RINGWRIGHT_EXECUTABLE + "' '" RINGWRIGHT_SCREENSHOT "' '" + archive.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
-    // The field as it stood after the drag, the mirror undone.
-    const std::string after = readBytes(archive.string() + ".after-undo");
+    const std::string after = readBytes(archive);
     ASSERT_EQ(after.size(), before.size());
     const std::size_t slot = 4097 - 1;  // the first demo field
     EXPECT_EQ(after.substr(0, slot), before.substr(0, slot));
     EXPECT_EQ(after.substr(slot + 2040), before.substr(slot + 2040));
 
-    // The field as it was is kept once, and no journal is left.
+    // The field as it was is kept, and no journal is left.
     const auto kept = std::filesystem::directory_iterator(dir / "data" / "Ringwright" / "backups")->path();
     EXPECT_TRUE(kept.filename().string().starts_with("Longstopper.gob-")) << kept;
     ASSERT_EQ(std::distance(std::filesystem::directory_iterator(kept), {}), 1);
@@ -47,10 +47,7 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
 
     // 30 pixels right and 20 up: Left 3450 and Top 3300 twips.
     EXPECT_EQ(xzInSlot(after.substr(slot, 2048), 0), "-1.200000 -0.800000");
-    // Redone, the mirror image: every X with the other sign, Z as it was.
-    const std::string mirrored = readBytes(archive).substr(slot, 2048);
-    EXPECT_EQ(xzInSlot(mirrored, 0), "1.200000 -0.800000");
-    EXPECT_EQ(xzInSlot(mirrored, 1), "-0.900000 -1.900000");
+    EXPECT_EQ(xzInSlot(after.substr(slot, 2048), 1), "0.900000 -1.900000");  // fielder 1 as it was
 }
 
 }  // namespace
