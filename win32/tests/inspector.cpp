@@ -265,7 +265,6 @@ int linesShown(HWND text) {
 void putDialog(HWND dialog) {
     if (isFileDialog(dialog)) return put("dialog.caption", textOf(dialog));
     put("message.caption", textOf(dialog));
-    put("message.rect", rectText(screenRect(dialog)));
     std::string buttons, icon = "none";
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
@@ -306,7 +305,6 @@ int main(int argc, char** argv) {
         put("zoom", zoom ? "present" : "none");
         if (zoom) putZoom(zoom);
         if (const HWND all = FindWindowW(kAllFieldsClass, nullptr)) {
-            put("allfields.visible", IsWindowVisible(all) ? "1" : "0");
             put("allfields.rect", rectText(screenRect(all)));
             put("allfields.cards", std::to_string(SendMessageW(FindWindowExW(all, nullptr, WC_LISTVIEWW, nullptr),
                                                                 LVM_GETITEMCOUNT, 0, 0)));
