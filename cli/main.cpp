@@ -10,6 +10,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/wide_text.h"
 #else
 #include <unistd.h>
 #endif
@@ -87,6 +90,21 @@ int usage(const std::string& problem) {
     std::cerr << "ringwright-fields: " << problem << "\n" << kUsage;
     return 2;
 }
+// The words as the player typed them, in UTF-8. On Windows argv holds them in
+// the system's code page, which turns a folder named in other letters (and
+// any byte of Windows-1252 read as UTF-8) into a path that does not exist.
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+#ifdef _WIN32
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        std::vector<std::string> words;
+        for (int k = 0; k < count; ++k) words.push_back(ringwright::win32::utf8FromWide(wide[k]));
+        LocalFree(wide);
+        return words;
+    }
+#endif
+    return {argv, argv + argc};
+}
 
 }  // namespace
 
@@ -95,12 +113,14 @@ int main(int argc, char** argv) {
     // A catalogue goes out with its own CR LF, not one the console adds.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    const std::vector<std::string> arguments = argumentsOf(argc, argv);
+    const int count = int(arguments.size());
     std::vector<std::string> words;
     std::filesystem::path catalogue;
     bool force = false, all = false, write = false;
     ringwright::cli::Describing describing;
-    for (int k = 1; k < argc; ++k) {
-        const std::string word = argv[k];
+    for (int k = 1; k < count; ++k) {
+        const std::string& word = arguments[std::size_t(k)];
         if (word == "--help") {
             std::cout << kUsage;
             return 0;
@@ -110,8 +130,8 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (word == "--catalogue") {
-            if (++k == argc) return usage("--catalogue needs a file.");
-            catalogue = fielddata::pathFromUtf8(argv[k]);
+            if (++k == count) return usage("--catalogue needs a file.");
+            catalogue = fielddata::pathFromUtf8(arguments[std::size_t(k)]);
         } else if (word == "--force") {
             force = true;
         } else if (word == "--all") {
@@ -122,8 +142,9 @@ int main(int argc, char** argv) {
             describing.fielders = true;
         } else if (word == "--striker" || word == "--off") {
             const std::string a = word == "--striker" ? "top" : "left", b = word == "--striker" ? "bottom" : "right";
-            if (++k == argc || (argv[k] != a && argv[k] != b)) return usage(word + " needs " + a + " or " + b + ".");
-            (word == "--striker" ? describing.strikerAtTop : describing.offOnLeft) = argv[k] == a;
+            if (++k == count || (arguments[std::size_t(k)] != a && arguments[std::size_t(k)] != b))
+                return usage(word + " needs " + a + " or " + b + ".");
+            (word == "--striker" ? describing.strikerAtTop : describing.offOnLeft) = arguments[std::size_t(k)] == a;
         } else if (word.starts_with("--")) {
             return usage("unknown option " + word + ".");
         } else {
