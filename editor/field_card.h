@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/pixel_rect.h"
 #include "editor/twips.h"
 
 namespace ringwright {
@@ -19,10 +20,6 @@ struct FieldCard {
     std::optional<std::array<TwipsPoint, 9>> markers;
     // The three lines a card shows under its picture.
     std::string caption() const { return name + "\n" + place + "\n" + words; }
-};
-
-struct PixelRect {
-    int left, top, width, height;
 };
 
 // Where a card's picture of `side` pixels square puts the ground, the

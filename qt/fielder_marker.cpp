@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "editor/caption_places.h"
 #include "editor/fielding_positions.h"
 #include "editor/pointer_buttons.h"
 #include "qt/colours.h"
@@ -36,8 +37,8 @@ void FielderMarker::moveTo(TwipsPoint where) {
     placeCaption();
 }
 
-// Small plain text, one pixel clear of the marker's right edge; the pointer
-// passes through it to the grass.
+// Small plain text, one pixel clear of the marker's edge; the pointer passes
+// through it to the grass.
 void FielderMarker::setCaption(const QString& name, const QColor& colour) {
     // Asked on every pointer move: what did not change costs nothing.
     if (caption_ && caption_->text() == name && caption_->palette().color(QPalette::WindowText) == colour) return;
@@ -59,14 +60,37 @@ void FielderMarker::setCaption(const QString& name, const QColor& colour) {
     placeCaption();
 }
 
+QSize FielderMarker::captionSize() const {
+    return caption_ && !caption_->text().isEmpty() ? caption_->size() : QSize(0, 0);
+}
+
+void FielderMarker::setCaptionOnLeft(bool onLeft) {
+    captionOnLeft_ = onLeft;
+    placeCaption();
+}
+
 void FielderMarker::placeCaption() {
-    if (caption_) caption_->move(x() + width() + 1, y() + (height() - caption_->height()) / 2);
+    if (!caption_) return;
+    const int left = captionOnLeft_ ? x() - 1 - caption_->width() : x() + width() + 1;
+    caption_->move(left, y() + (height() - caption_->height()) / 2);
 }
 
 void setCaptions(const FielderMarkers& markers, const std::array<std::string, fielddata::kFielderCount>& names,
-                 const QColor& colour) {
-    for (int i = 0; i < fielddata::kFielderCount; ++i)
-        markers[std::size_t(i)]->setCaption(QString::fromStdString(names[std::size_t(i)]), colour);
+                 const QColor& colour, int viewWidth) {
+    for (std::size_t i = 0; i < markers.size(); ++i) markers[i]->setCaption(QString::fromStdString(names[i]), colour);
+    placeCaptions(markers, viewWidth);
+}
+
+void placeCaptions(const FielderMarkers& markers, int viewWidth) {
+    std::array<PixelRect, fielddata::kFielderCount> at{};
+    std::array<PixelSize, fielddata::kFielderCount> sizes{};
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        const QRect marker = markers[i]->geometry();
+        at[i] = {marker.x(), marker.y(), marker.width(), marker.height()};
+        sizes[i] = {markers[i]->captionSize().width(), markers[i]->captionSize().height()};
+    }
+    const auto places = captionPlaces(at, sizes, viewWidth);
+    for (std::size_t i = 0; i < markers.size(); ++i) markers[i]->setCaptionOnLeft(places[i].left < at[i].left);
 }
 
 void FielderMarker::mousePressEvent(QMouseEvent* event) {

@@ -28,6 +28,9 @@ public:
     void moveTo(TwipsPoint where);
     // The name of the fielder's position, beside the marker and in its tooltip.
     void setCaption(const QString& name, const QColor& colour);
+    // The caption's size, none while it is empty, and the side it stands on.
+    QSize captionSize() const;
+    void setCaptionOnLeft(bool onLeft);
 
 signals:
     void mouseDown(int index, int button, int shift, float x, float y);
@@ -45,13 +48,18 @@ private:
     int index_;
     TwipsPoint position_;
     QLabel* caption_ = nullptr;  // a sibling, so it stands outside the marker
+    bool captionOnLeft_ = false;
 };
 
 using FielderMarkers = std::array<FielderMarker*, fielddata::kFielderCount>;
 
-// Each marker's caption, as the behaviour names the fielders.
+// Each marker's caption, as the behaviour names the fielders, on the side of
+// its marker where it covers no other marker or caption and stays inside the
+// view, `viewWidth` pixels wide (known before the view is first laid out).
 void setCaptions(const FielderMarkers& markers, const std::array<std::string, fielddata::kFielderCount>& names,
-                 const QColor& colour);
+                 const QColor& colour, int viewWidth);
+// The captions' sides again, once a marker has moved.
+void placeCaptions(const FielderMarkers& markers, int viewWidth);
 
 // The nine markers of a window, made with the look its form gives them and
 // their pointer events handed to that window's own handlers.

@@ -277,7 +277,10 @@ void MainWindow::setBackColor(ControlId id, StoredColour colour) {
 }
 
 TwipsPoint MainWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
-void MainWindow::moveMarker(int fielder, TwipsPoint where) { lblFielder.at(std::size_t(fielder))->moveTo(where); }
+void MainWindow::moveMarker(int fielder, TwipsPoint where) {
+    lblFielder.at(std::size_t(fielder))->moveTo(where);
+    placeCaptions(lblFielder, Picture1->contentsRect().width());
+}
 
 WindowHandle MainWindow::windowHandle(ControlId id) const {
     return id.control == Control::Picture1 ? handleOf(Picture1->clientArea()) : handleOf(this);
@@ -313,7 +316,7 @@ std::optional<std::pair<int, int>> MainWindow::choosePlacement(const std::vector
 
 void MainWindow::setFieldInWords(const std::array<std::string, fielddata::kFielderCount>& names, const std::string& line,
                                  const std::string& warnings) {
-    setCaptions(lblFielder, names, Qt::white);  // on the grass
+    setCaptions(lblFielder, names, Qt::white, Picture1->contentsRect().width());  // on the grass
     Picture1->setFieldInWords(qt(line), qt(warnings));
 }
 bool MainWindow::saveGroundPicture(const std::string& path) { return Picture1->picture().save(qt(path), "PNG"); }

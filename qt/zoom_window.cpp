@@ -28,11 +28,14 @@ ZoomWindow::ZoomWindow(frmZoom& behaviour, const QWidget& main)
 }
 
 void ZoomWindow::setFielderNames(const std::array<std::string, fielddata::kFielderCount>& names) {
-    setCaptions(lblFielder, names, palette().color(QPalette::WindowText));
+    setCaptions(lblFielder, names, palette().color(QPalette::WindowText), width());
 }
 
 TwipsPoint ZoomWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
-void ZoomWindow::moveMarker(int fielder, TwipsPoint where) { lblFielder.at(std::size_t(fielder))->moveTo(where); }
+void ZoomWindow::moveMarker(int fielder, TwipsPoint where) {
+    lblFielder.at(std::size_t(fielder))->moveTo(where);
+    placeCaptions(lblFielder, width());
+}
 bool ZoomWindow::isVisible() const { return QWidget::isVisible(); }
 
 void ZoomWindow::show() {

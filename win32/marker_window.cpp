@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "editor/caption_places.h"
 #include "editor/pointer_buttons.h"
 #include "win32/colours.h"
 #include "win32/control_ids.h"
@@ -147,17 +148,22 @@ void MarkerWindow::drawCaptions(HDC dc, HWND view, const std::array<std::wstring
     const HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    for (int i = 0; i < int(captions.size()); ++i) {
-        const HWND marker = GetDlgItem(view, id::kLblFielder + i);
-        if (!marker || captions[std::size_t(i)].empty()) continue;
+    std::array<PixelRect, 9> markers{};
+    std::array<PixelSize, 9> sizes{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
         RECT at{};
-        GetWindowRect(marker, &at);
+        GetWindowRect(GetDlgItem(view, id::kLblFielder + int(i)), &at);
         MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&at), 2);
+        markers[i] = {at.left, at.top, at.right - at.left, at.bottom - at.top};
         SIZE text{};
-        GetTextExtentPoint32W(dc, captions[std::size_t(i)].c_str(), int(captions[std::size_t(i)].size()), &text);
-        TextOutW(dc, at.right + 1, (at.top + at.bottom - text.cy) / 2, captions[std::size_t(i)].c_str(),
-                 int(captions[std::size_t(i)].size()));
+        if (!captions[i].empty()) GetTextExtentPoint32W(dc, captions[i].c_str(), int(captions[i].size()), &text);
+        sizes[i] = {int(text.cx), int(text.cy)};
     }
+    RECT area{};
+    GetClientRect(view, &area);
+    const auto places = captionPlaces(markers, sizes, int(area.right));
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        if (!captions[i].empty()) TextOutW(dc, places[i].left, places[i].top, captions[i].c_str(), int(captions[i].size()));
     SelectObject(dc, old);
 }
 

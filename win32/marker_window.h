@@ -45,7 +45,7 @@ public:
     // At another DPI: the font and the pixels change, the twips stay.
     static void rescale(HWND marker, HFONT font, const Scale& scale);
     // The markers' captions, drawn by the view they stand on: small text one
-    // pixel clear of each marker's right edge.
+    // pixel clear of each marker, on the side where it covers no other.
     static void drawCaptions(HDC dc, HWND view, const std::array<std::wstring, 9>& captions, HFONT font, COLORREF colour);
 };
 

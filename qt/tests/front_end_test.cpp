@@ -182,11 +182,14 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     EXPECT_EQ(window->txtZ[1]->text(), "5.520000");
     // Deep, some 31 degrees from straight on the leg side, with the striker at the bottom end.
     EXPECT_EQ(marker->toolTip(), "Fielder 1: cow corner");
-    QStringList captions;
-    for (const QLabel* label : ground->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<const FielderMarker*>(label) && label->geometry().left() == marker->geometry().right() + 2)
-            captions << label->text();
-    EXPECT_EQ(captions, QStringList{"cow corner"});  // beside the marker, one pixel clear
+    const auto captionsWhere = [&](auto holds) {
+        QStringList found;
+        for (const QLabel* label : ground->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<const FielderMarker*>(label) && holds(label->geometry())) found << label->text();
+        return found;
+    };
+    // Beside the marker, one pixel clear.
+    EXPECT_EQ(captionsWhere([&](QRect r) { return r.left() == marker->geometry().right() + 2; }), QStringList{"cow corner"});
     EXPECT_EQ(painted(window->txtX[1]), QApplication::palette().color(QPalette::Base));
     QTest::mouseClick(marker, Qt::LeftButton, {}, {2, 3});  // as the system tells a click
     EXPECT_EQ(focused(), window->txtX[1]);
@@ -194,6 +197,11 @@ TEST_F(QtFrontEndTest, MarkersHandOnTheButtonMaskAndTwips) {
     QTest::mouseClick(window->Picture1->clientArea(), Qt::LeftButton, {}, {300, 20});
     EXPECT_EQ(focused(), window->Picture1);  // the grass does take it
     EXPECT_EQ(painted(marker), QColor(255, 0, 0));
+    // With another marker 10 pixels to its right, the caption stands on its left.
+    marker->moveTo({3000, 3000});
+    window->lblFielder[2]->moveTo({3300, 3000});
+    setCaptions(window->lblFielder, {"", "cow corner"}, Qt::white, 401);
+    EXPECT_EQ(captionsWhere([](QRect r) { return r.right() == 200 - 2; }), QStringList{"cow corner"});
 }
 
 TEST_F(QtFrontEndTest, TheZoomWindowIsAWindowOfItsOwn) {
