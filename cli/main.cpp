@@ -90,6 +90,7 @@ int usage(const std::string& problem) {
     std::cerr << "ringwright-fields: " << problem << "\n" << kUsage;
     return 2;
 }
+
 // The words as the player typed them, in UTF-8. On Windows argv holds them in
 // the system's code page, which turns a folder named in other letters (and
 // any byte of Windows-1252 read as UTF-8) into a path that does not exist.
