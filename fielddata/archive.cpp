@@ -54,19 +54,20 @@ std::string Archive::describeRollback(FieldOffset offset) const {
 }
 
 // The archive must still be a plain file that holds the whole slot, so
-// neither a read nor a write ever leaves it.
-Status Archive::checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize) {
+// neither a read nor a write ever leaves it. Its size, as looked at (or as
+// known already), comes back.
+Outcome<std::uint64_t> Archive::checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize) {
     // The catalogue refuses offsets below 1, so only a start with no lookup yet gets here.
     if (offset < 1) return Failure{"No field has been looked up in Field.txt yet, so there is no slot to use."};
     if (!knownSize) {
         const auto facts = fs_->facts(path_);
-        if (auto plain = plainArchive(facts, path_); !plain) return plain;
+        if (auto plain = plainArchive(facts, path_); !plain) return Failure{plain.reason()};
         knownSize = facts.value().size;
     }
     if (std::uint64_t(offset) - 1 + kSlotLength > *knownSize)
         return Failure{"The field slot at byte " + std::to_string(offset) + " runs past the end of " + quotedPath(path_) +
                        ", which holds " + std::to_string(*knownSize) + " bytes."};
-    return success();
+    return *knownSize;
 }
 
 // The archive is opened for reading at the first read and held, its size
@@ -74,18 +75,13 @@ Status Archive::checkSlot(FieldOffset offset, std::optional<std::uint64_t> known
 // reads many slots (the window of all fields, the guess of the orientation,
 // the tool's check and export) opens it once.
 Outcome<std::string> Archive::readSlot(FieldOffset offset) {
-    std::optional<std::uint64_t> size = held_ ? std::optional(heldSize_) : std::nullopt;
-    if (!size && offset >= 1) {
-        const auto facts = fs_->facts(path_);
-        if (auto plain = plainArchive(facts, path_); !plain) return Failure{plain.reason()};
-        size = facts.value().size;
-    }
-    if (auto checked = checkSlot(offset, size); !checked) return Failure{checked.reason()};
+    const auto size = checkSlot(offset, held_ ? std::optional(heldSize_) : std::nullopt);
+    if (!size) return Failure{size.reason()};
     if (!held_) {
         auto opened = fs_->openExisting(path_, false);
         if (!opened) return Failure{opened.reason()};
         held_ = std::make_unique<OpenFile>(*fs_, opened.value(), path_);
-        heldSize_ = *size;
+        heldSize_ = size.value();
     }
     auto slot = held_->readAt(std::uint64_t(offset) - 1, kSlotLength);
     if (!slot) return slot;
@@ -96,7 +92,7 @@ Outcome<std::string> Archive::readSlot(FieldOffset offset) {
 }
 
 Status Archive::putBack(FieldOffset offset, std::string_view bytes) {
-    if (auto checked = checkSlot(offset); !checked) return checked;
+    if (auto checked = checkSlot(offset); !checked) return Failure{checked.reason()};
     auto opened = fs_->openExisting(path_, true);
     if (!opened) return Failure{opened.reason()};
     OpenFile file(*fs_, opened.value(), path_);

@@ -93,7 +93,7 @@ public:
 
 private:
     Archive(FileSystem& fs, std::filesystem::path path, FileFacts facts, const std::filesystem::path& dataFolder);
-    Status checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize = std::nullopt);
+    Outcome<std::uint64_t> checkSlot(FieldOffset offset, std::optional<std::uint64_t> knownSize = std::nullopt);
     Recovery recoverLocked();
     // One journal place: applies, sets aside or discards what stands there.
     bool recoverFrom(const std::filesystem::path& place, Recovery& recovery);
