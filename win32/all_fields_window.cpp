@@ -1,6 +1,8 @@
 #include "win32/all_fields_window.h"
 
+#include "editor/form.h"
 #include "platform/win32/wide_text.h"
+#include "win32/colours.h"
 #include "win32/control_ids.h"
 #include "win32/dpi.h"
 #include "win32/picture.h"
@@ -50,7 +52,6 @@ AllFieldsWindow::AllFieldsWindow(frmMain& behaviour, HWND main, HINSTANCE instan
     ground_ = loadGroundPicture(instance, side_);
     oldGround_ = SelectObject(groundDc_, ground_);
     dottedPen_ = CreatePen(PS_DOT, 1, RGB(255, 255, 255));
-    markerBrush_ = CreateSolidBrush(RGB(255, 0, 0));
 }
 
 AllFieldsWindow::~AllFieldsWindow() {
@@ -58,7 +59,7 @@ AllFieldsWindow::~AllFieldsWindow() {
     if (pictures_) ImageList_Destroy(pictures_);
     SelectObject(groundDc_, oldGround_);
     DeleteDC(groundDc_);
-    for (HGDIOBJ made : {HGDIOBJ(ground_), HGDIOBJ(dottedPen_), HGDIOBJ(markerBrush_)})
+    for (HGDIOBJ made : {HGDIOBJ(ground_), HGDIOBJ(dottedPen_)})
         if (made) DeleteObject(made);
 }
 
@@ -148,7 +149,7 @@ LRESULT AllFieldsWindow::onCustomDraw(const NMLVCUSTOMDRAW& draw) {
     Ellipse(dc, x + ring.left, y + ring.top, x + ring.left + ring.width, y + ring.top + ring.height);
     for (const PixelRect& marker : drawing.markers) {
         const RECT where{x + marker.left, y + marker.top, x + marker.left + marker.width, y + marker.top + marker.height};
-        FillRect(dc, &where, markerBrush_);
+        FillRect(dc, &where, brushOf(form::kMainMarkers.back));  // the markers' own red
     }
     // The chosen card's picture framed in the selection's colour, as its words are.
     if (ListView_GetItemState(list_, int(card), LVIS_SELECTED)) {

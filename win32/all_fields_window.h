@@ -49,7 +49,6 @@ private:
     std::vector<CardDrawing> drawings_;
     HDC groundDc_ = nullptr;
     HPEN dottedPen_ = nullptr;
-    HBRUSH markerBrush_ = nullptr;
     HGDIOBJ oldGround_ = nullptr;
     bool stepOpen_ = false;     // cards are going in, the list not yet redrawn
 };
