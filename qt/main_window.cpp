@@ -277,10 +277,9 @@ void MainWindow::setBackColor(ControlId id, StoredColour colour) {
 }
 
 TwipsPoint MainWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
-void MainWindow::moveMarker(int fielder, TwipsPoint where) {
-    lblFielder.at(std::size_t(fielder))->moveTo(where);
-    placeCaptions(lblFielder, Picture1->contentsRect().width());
-}
+// Every move of the main markers ends in setFieldInWords, which lays the
+// captions out again.
+void MainWindow::moveMarker(int fielder, TwipsPoint where) { lblFielder.at(std::size_t(fielder))->moveTo(where); }
 
 WindowHandle MainWindow::windowHandle(ControlId id) const {
     return id.control == Control::Picture1 ? handleOf(Picture1->clientArea()) : handleOf(this);

@@ -32,6 +32,8 @@ void ZoomWindow::setFielderNames(const std::array<std::string, fielddata::kField
 }
 
 TwipsPoint ZoomWindow::markerPosition(int fielder) const { return lblFielder.at(std::size_t(fielder))->position(); }
+// A zoom marker dragged is renamed only at its drop, so its caption's side
+// is worked out again at each move.
 void ZoomWindow::moveMarker(int fielder, TwipsPoint where) {
     lblFielder.at(std::size_t(fielder))->moveTo(where);
     placeCaptions(lblFielder, width());
