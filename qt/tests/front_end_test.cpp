@@ -272,21 +272,9 @@ TEST_F(QtFrontEndTest, AFielderIsPlacedByNameFromTheKeyboard) {
     EXPECT_EQ(window->txtX[1]->text() + " " + window->txtZ[1]->text(), "-0.691220 -2.184721");
 }
 
-// The ground view's menu from the keyboard opens over the ground view, and
-// the view shows that it has the focus, outside the picture it copies.
+// The ground view's menu from the keyboard opens over the ground view.
 TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
     GroundView* ground = window->Picture1;
-    const QImage unfocused = ground->grab().toImage();
-    const QImage pictureBefore = ground->picture().toImage();
-    ground->setFocus();
-    QApplication::processEvents();
-    const QImage focused = ground->grab().toImage();
-    const QRgb highlight = ground->palette().color(QPalette::Highlight).rgb();
-    EXPECT_EQ(focused.pixel(0, 0), highlight);
-    EXPECT_EQ(focused.pixel(1, 200), highlight);
-    EXPECT_NE(unfocused.pixel(0, 0), highlight);
-    EXPECT_EQ(ground->picture().toImage(), pictureBefore);
-
     const QRect over(ground->mapToGlobal(QPoint(0, 0)), ground->size());
     const auto menuFrom = [&](auto press) {
         QRect shown;
@@ -337,7 +325,6 @@ TEST(QtPlatformTest, AConfinedPointerStaysOnTheArea) {
     EXPECT_EQ(moveTo({900, 900}), QPoint(900, 900));
 }
 
-// The system's style values as Qt shows them: icon, buttons, the default one.
 // A card per record as the list shows it; F2 renames through a dialog and
 // Enter chooses. Import offers the exchange files, then the pictures.
 TEST_F(QtFrontEndTest, AllFieldsListsEachRecordRenamesByF2AndChoosesByEnter) {
@@ -377,6 +364,7 @@ TEST_F(QtFrontEndTest, AllFieldsListsEachRecordRenamesByF2AndChoosesByEnter) {
     EXPECT_EQ(filters, QStringList({"Longstopper field(*.opt)", "Field pictures (*.png)"}));
 }
 
+// The system's style values as Qt shows them: icon, buttons, the default one.
 TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
     QtPlatform platform;
     const struct {
@@ -406,34 +394,21 @@ TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
     }
 }
 
-// The About box's words as the platform shows them: its own lines, four of
-// them on a 1024 x 768 screen, the first with its tab and address, and no
-// fold of Qt's own. Run on a real display too, whose fonts are not the
-// offscreen ones.
-TEST(QtPlatformTest, TheAboutBoxShowsItsFourLinesAsWritten) {
-    QtPlatform platform;
-    QString shown, title;
-    int lines = 0;
-    bool wraps = true;
+// The About box's words as the platform shows them: its own lines, the
+// first with its tab and address, and no fold of Qt's own.
+TEST(QtPlatformTest, TheAboutBoxShowsItsLinesAsWritten) {
+    QString shown;
     whenShown<QMessageBox>([&](QMessageBox* box) {
         const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        shown = label->text();
-        title = box->windowTitle();
-        wraps = label->wordWrap();
-        lines = label->height() / label->fontMetrics().lineSpacing();
+        shown = box->windowTitle() + "|" + label->text() + (label->wordWrap() ? "|wraps" : "");
         box->button(QMessageBox::Ok)->click();
     });
-    EXPECT_EQ(platform.messageBox("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\nVisit "
-                                  "longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
-                                  64, "Ringwright"),
+    EXPECT_EQ(QtPlatform().messageBox("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\nVisit "
+                                      "longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
+                                      64, "Ringwright"),
               1);  // OK
-    EXPECT_EQ(shown.toStdString(), "Longstopper Ringwright 1 by the Ringwright team\trw@example.org\n\nVisit "
+    EXPECT_EQ(shown.toStdString(), "Ringwright|Longstopper Ringwright 1 by the Ringwright team\trw@example.org\n\nVisit "
                                    "longstopper.example.com for news and downloads.\nhttps://ringwright.example.org");
-    EXPECT_EQ(title, "Ringwright");
-    EXPECT_FALSE(wraps);
-    if (QApplication::primaryScreen()->availableGeometry().width() >= 1024) {
-        EXPECT_EQ(lines, 4);
-    }
 }
 
 }  // namespace

@@ -84,41 +84,15 @@ std::string pixelAt(int x, int y) {
     return colourText(colour);
 }
 
-// What the screen shows in a rectangle, copied to be read pixel by pixel
-// (or drawn over).
-class ScreenCopy {
-public:
-    explicit ScreenCopy(const RECT& r) : width(r.right - r.left), height(r.bottom - r.top) {
-        const HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bits_ = CreateCompatibleBitmap(screen, width, height);
-        SelectObject(dc, bits_);
-        BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-    }
-    ~ScreenCopy() {
-        DeleteDC(dc);
-        DeleteObject(bits_);
-    }
-    ScreenCopy(const ScreenCopy&) = delete;
-    ScreenCopy& operator=(const ScreenCopy&) = delete;
-    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
-
-    const int width, height;
-    HDC dc;
-
-private:
-    HBITMAP bits_;
-};
-
 // The colour of the number on a marker: the one that differs from the
 // marker's own at the most of its pixels.
 std::string numberColour(const RECT& r) {
-    const ScreenCopy marker(r);
+    const HDC screen = GetDC(nullptr);
     std::map<COLORREF, int> seen;
-    for (int y = 1; y < marker.height - 1; ++y)
-        for (int x = 1; x < marker.width - 1; ++x) ++seen[marker.at(x, y)];
-    seen.erase(marker.at(1, 1));
+    for (int y = r.top + 1; y < r.bottom - 1; ++y)
+        for (int x = r.left + 1; x < r.right - 1; ++x) ++seen[GetPixel(screen, x, y)];
+    seen.erase(GetPixel(screen, r.left + 1, r.top + 1));
+    ReleaseDC(nullptr, screen);
     const auto most = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; });
     return most == seen.end() ? "none" : colourText(most->first);
 }
@@ -171,8 +145,6 @@ void putMain(HWND main) {
     put("cboFieldList", listState(GetDlgItem(main, id::kCboFieldList)));
     const HWND ground = GetDlgItem(main, id::kPicture1);
     put("Picture1.client", rectText(clientOnScreen(ground)));
-    const RECT edge = screenRect(ground);  // the frame outside the picture
-    put("colour.Picture1.edge", pixelAt(edge.left, (edge.top + edge.bottom) / 2));
     const RECT picture = clientOnScreen(ground);  // its bottom-left corner, beyond the boundary
     put("colour.Picture1.corner", pixelAt(picture.left + 2, picture.top + 397));
     for (int i = 0; i < 9; ++i) {
@@ -193,39 +165,8 @@ void putZoom(HWND zoom) {
     put("zoom.visible", IsWindowVisible(zoom) ? "1" : "0");
     put("zoom.rect", rectText(screenRect(zoom)));
     put("zoom.client", rectText(clientOnScreen(zoom)));
-    put("zoom.owner", GetWindow(zoom, GW_OWNER) ? "1" : "0");
-    put("zoom.enabled", IsWindowEnabled(zoom) ? "1" : "0");
     put("zoom.title", textOf(zoom));
-    // Above the main window in the order windows cover each other.
-    const HWND main = FindWindowW(kMainClass, nullptr);
-    bool above = false;
-    for (HWND w = GetWindow(main, GW_HWNDPREV); w && !above; w = GetWindow(w, GW_HWNDPREV)) above = w == zoom;
-    put("zoom.above", above ? "1" : "0");
     putMarkers(zoom, "zoom.");
-}
-
-// Which of the system's icons a message box shows: each is drawn on the
-// box's own background and compared pixel by pixel with the screen.
-std::string iconShown(HWND iconControl) {
-    const RECT r = clientOnScreen(iconControl);
-    const ScreenCopy shot(r), drawn(r);
-    const COLORREF background = shot.at(0, 0);
-    const std::pair<LPCWSTR, const char*> icons[] = {
-        {IDI_HAND, "critical"}, {IDI_QUESTION, "question"}, {IDI_EXCLAMATION, "exclamation"}, {IDI_ASTERISK, "information"}};
-    std::string best = "none";
-    int bestSame = shot.width * shot.height * 9 / 10;
-    for (const auto& [icon, name] : icons) {
-        const HBRUSH fill = CreateSolidBrush(background);
-        const RECT all{0, 0, drawn.width, drawn.height};
-        FillRect(drawn.dc, &all, fill);
-        DeleteObject(fill);
-        DrawIconEx(drawn.dc, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-        int same = 0;
-        for (int y = 0; y < shot.height; ++y)
-            for (int x = 0; x < shot.width; ++x) same += shot.at(x, y) == drawn.at(x, y);
-        if (same > bestSame) bestSame = same, best = name;
-    }
-    return best;
 }
 
 // The editor's open dialogs: message boxes and file dialogs, both "#32770".
@@ -249,39 +190,21 @@ std::vector<HWND> dialogsOf(DWORD process) {
 
 bool isFileDialog(HWND dialog) { return GetDlgItem(dialog, 0x47C) || GetDlgItem(dialog, 0x480); }
 
-// The lines a text control shows: its height in lines of its own font.
-int linesShown(HWND text) {
-    const HDC dc = GetDC(text);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(ask(text, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(text, dc);
-    RECT area{};
-    GetClientRect(text, &area);
-    return metrics.tmHeight ? int(area.bottom / metrics.tmHeight) : 0;
-}
-
 void putDialog(HWND dialog) {
     if (isFileDialog(dialog)) return put("dialog.caption", textOf(dialog));
     put("message.caption", textOf(dialog));
-    std::string buttons, icon = "none";
+    std::string buttons;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         if (classOf(child) == L"Button" && IsWindowVisible(child)) {
             const char* name = id == IDOK ? "OK" : id == IDCANCEL ? "Cancel" : id == IDYES ? "Yes" : id == IDNO ? "No" : "?";
             buttons += (buttons.empty() ? "" : ",") + std::string(name);
-        } else if (classOf(child) == L"Static") {
-            if ((style & SS_TYPEMASK) == SS_ICON) icon = iconShown(child);
-            else if (!textOf(child).empty()) {
-                put("message.text", textOf(child));
-                put("message.lines", std::to_string(linesShown(child)));
-            }
+        } else if (classOf(child) == L"Static" && (style & SS_TYPEMASK) != SS_ICON && !textOf(child).empty()) {
+            put("message.text", textOf(child));
         }
     }
     put("message.buttons", buttons);
-    put("message.icon", icon);
 }
 
 HWND openFileDialog(HWND main) {
@@ -312,14 +235,6 @@ int main(int argc, char** argv) {
         RECT clip{};
         GetClipCursor(&clip);
         put("clip", rectText(clip));
-        std::string copied = "none";
-        if (OpenClipboard(nullptr)) {
-            BITMAP picture{};
-            if (const HANDLE data = GetClipboardData(CF_BITMAP); data && GetObjectW(data, sizeof picture, &picture))
-                copied = std::to_string(picture.bmWidth) + "x" + std::to_string(picture.bmHeight);
-            CloseClipboard();
-        }
-        put("clipboard", copied);
         const HWND menu = FindWindowW(L"#32768", nullptr);
         put("menu", menu && IsWindowVisible(menu) ? rectText(screenRect(menu)) : "none");
         DWORD process = 0;

@@ -153,29 +153,9 @@ TEST(Win32Platform, AnEmptyAreaLeavesThePointerFree) {
     EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
 }
 
-TEST(Win32Platform, TheProgramCarriesItsIconVersionAndCommonControls6) {
+TEST(Win32Platform, TheProgramCarriesItsIconAndCommonControls6) {
     const HINSTANCE program = GetModuleHandleW(nullptr);
     EXPECT_NE(LoadIconW(program, L"IDI_ICON1"), nullptr);
-    // Its images as the group lists them: side, side, colours, planes, bits.
-    const HRSRC group = FindResourceW(program, L"IDI_ICON1", MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
-    ASSERT_NE(group, nullptr);
-    const auto* entries = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
-    std::string images;
-    for (int k = 0; k < entries[4]; ++k) {
-        const BYTE* entry = entries + 6 + 14 * k;
-        images += std::to_string(entry[0]) + "x" + std::to_string(entry[1]) + " " + std::to_string(entry[6]) + "; ";
-    }
-    EXPECT_EQ(images, "32x32 32; 32x32 8; 16x16 32; 16x16 8; ");
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(program, self, MAX_PATH);
-    std::vector<BYTE> version(GetFileVersionInfoSizeW(self, nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(self, 0, DWORD(version.size()), version.data()));
-    wchar_t* name = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(version.data(), L"\\StringFileInfo\\040904E4\\ProductName",
-                               reinterpret_cast<void**>(&name), &length));
-    EXPECT_STREQ(name, L"Ringwright");
-
     Win32Platform platform;
     platform.initialiseCommonControls();
     // Within the program's activation context the name leads to the side-by-side

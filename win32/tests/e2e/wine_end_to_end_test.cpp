@@ -187,18 +187,16 @@ protected:
     }
 
     // The open message box, answered with `key` once it is checked.
-    static void expectMessage(const std::string& text, const std::string& icon, const std::string& buttons,
-                              const std::string& key = "Return", const std::string& caption = "Ringwright") {
-        expectKeys(waitFor("message.text", text),
-                   {{"boxes", "1"}, {"message.caption", caption}, {"message.icon", icon}, {"message.buttons", buttons}});
+    static void expectMessage(const std::string& text, const std::string& buttons, const std::string& caption = "Ringwright") {
+        expectKeys(waitFor("message.text", text), {{"boxes", "1"}, {"message.caption", caption}, {"message.buttons", buttons}});
         std::this_thread::sleep_for(300ms);
-        xdo("key " + key);
+        xdo("key Return");
         waitUntil("\"" + text + "\" gone", [&](State& s) { return s["message.text"] != text; });  // another may follow
     }
     std::string save() {
         xdo("key alt+s");
-        expectMessage("Are you sure to save this field", "question", "Yes,No");
-        expectMessage("saved", "information", "OK");
+        expectMessage("Are you sure to save this field", "Yes,No");
+        expectMessage("saved", "OK");
         return readBytes(archive).substr(4096, 2048);
     }
 };
@@ -209,7 +207,7 @@ protected:
 TEST_F(WineEditor, WithoutFieldTxtTheProgramEndsAndTheDemoOpensItsOwnArchive) {
     ASSERT_FALSE(fs::exists(unpacked / "Field.txt"));
     EXPECT_EQ(started(unpacked / "ringwright.exe")["main.visible"], "0");
-    expectMessage("Unable to find Field.txt", "critical", "OK", "Return", "Error");
+    expectMessage("Unable to find Field.txt", "OK", "Error");
     EXPECT_EQ(exitStatus(20s), 1);
 
     const fs::path settings = unpacked / "demo" / "Ringwright.ini";
@@ -246,7 +244,7 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     // twips, in the middle square; fielder 1 parked beyond the right edge.
     xdo("key alt+z");
     s = waitFor("zoom.visible", "1");
-    expectKeys(s, {{"zoom.title", "Zoom View"}, {"zoom.owner", "0"}, {"zoom.lblFielder(0)", "387,347,400,364"},
+    expectKeys(s, {{"zoom.title", "Zoom View"}, {"zoom.lblFielder(0)", "387,347,400,364"},
                    {"zoom.lblFielder(1)", "427,72,440,89"}, {"colour.zoom.lblFielder(0)", "00FFFF"},
                    {"number.zoom.lblFielder(0)", "000000"}});  // window text on cyan
     EXPECT_EQ(rectOf(s["zoom.rect"]).x() * 10000 + rectOf(s["zoom.rect"]).y(),
@@ -288,10 +286,8 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
     pressAndMove(ground.x(from), ground.y(248), 3, 0, 10);  // across both
     EXPECT_EQ(state()["clip"], "0,0,1280,1024");
     xdo("mouseup 1");
-    const State focused = waitFor("focus", "Picture1");
-    expectKeys(focused, {{"lblFielder(0)", "200,240,210,256"}, {"lblFielder(1)", s["lblFielder(1)"]},
-                         {"clip", "0,0,1280,1024"}});
-    EXPECT_NE(focused.at("colour.Picture1.edge"), s["colour.Picture1.edge"]);  // the frame shows the focus
+    expectKeys(waitFor("focus", "Picture1"), {{"lblFielder(0)", "200,240,210,256"}, {"lblFielder(1)", s["lblFielder(1)"]},
+                                              {"clip", "0,0,1280,1024"}});
 
     for (const char* keys : {"shift+F10", "Menu"}) {
         xdo(std::string("key ") + keys);
@@ -302,17 +298,6 @@ TEST_F(WineEditor, OnlyAPressOnAMarkerDragsItAndTheKeyboardReachesTheGroundMenu)
         waitFor("menu", "none");
     }
 
-    xdo("key alt+z");
-    EXPECT_EQ(waitFor("zoom.visible", "1")["zoom.above"], "1");
-    const Rect client = rectOf(s["main.client"]);
-    click({client.right - 8, client.bottom - 8});
-    waitFor("zoom.above", "0");
-    xdo("key alt+a");  // a message box blocks the zoom window too, while it is shown
-    EXPECT_EQ(waitFor("message.caption", "Ringwright")["zoom.enabled"], "0");
-    xdo("key Return");
-    waitFor("zoom.enabled", "1");
-    xdo("key alt+z");
-    waitFor("zoom.above", "1");
     inspector("close");  // the main window's close ends the program, the zoom window open or not
     EXPECT_EQ(exitStatus(10s), 0);
 }
@@ -333,7 +318,7 @@ TEST_F(WineEditor, ACoordinateOutOfRangeIsResetAndTheFocusColoursTheMarker) {
     xdo("key End");
     // The message box takes the focus, which is no lost focus: the marker stays blue.
     EXPECT_EQ(waitFor("message.text", "Fielder not in range")["colour.lblFielder(2)"], "0000FF");
-    expectMessage("Fielder not in range", "critical", "OK");
+    expectMessage("Fielder not in range", "OK");
     // The focus is back where it was before the message.
     expectKeys(state(), {{"txtX(2)", "1"}, {"txtZ(2)", "1"}, {"lblFielder(2)", "175,175,185,191"},
                          {"focus", "txtX(2)"}, {"colour.lblFielder(2)", "0000FF"}});
@@ -376,7 +361,7 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     xdo("key alt+e");
     EXPECT_EQ(waitFor("dialog.caption", "Select the file")["boxes"], "1");
     inspector("answer '" + windowsPath(folder / "sent") + "'");
-    expectMessage("Exported to " + windowsPath(folder / "sent.opt"), "information", "OK");
+    expectMessage("Exported to " + windowsPath(folder / "sent.opt"), "OK");
     EXPECT_TRUE(readBytes(folder / "sent.opt") == readBytes(archive).substr(4096, 2040));
 
     fielddata::FieldTexts texts;
@@ -400,51 +385,31 @@ TEST_F(WineEditor, ExportImportAndAboutThroughTheSystemsOwnBoxes) {
     const std::string png = readBytes(dir / "field.png");
     EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
     EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x01\x90\0\0\x01\x90", 8));  // 400 x 400
-    xdo("click 1");
-    xdo("key ctrl+c");
-    waitFor("clipboard", "400x400");
-
     xdo("key alt+a");
-    waitFor("message.lines", "4");  // not one of them wrapped
     expectMessage("Longstopper Ringwright 1 by the Ringwright team\\trw@example.org\\r\\n\\r\\n"
                   "Visit longstopper.example.com for news and downloads.\\r\\n"
                   "https://ringwright.example.org",
-                  "information", "OK");
+                  "OK");
 }
 
-TEST_F(WineEditor, MirrorUndoAndRedoFromTheKeyboardThenSave) {
-    // A value is a step of its own once its box loses the focus: Undo takes
-    // back the animation chosen after it, and the value stays.
+// Place fielder... from the keyboard alone (a list, Tab, the other, Enter),
+// then Mirror, Undo and Redo by their keys. A value is a step of its own
+// once its box loses the focus.
+TEST_F(WineEditor, AFielderIsPlacedByNameAndTheFieldMirroredFromTheKeyboard) {
     click(rectOf(started()["rect.txtNum(0)"]));
     xdo("key ctrl+a");
     xdo("type 7");
-    xdo("key shift+Tab Down");
-    waitFor("cboAnim(0)", "2:Close01.anm");
-    xdo("key ctrl+z");
-    expectKeys(waitFor("cboAnim(0)", "1:Slip01.anm"), {{"txtNum(0)", "7"}});
-    xdo("key ctrl+z");
-    waitFor("txtNum(0)", "1");
-    xdo("key ctrl+m");
-    // Zero keeps its text; Z stays; the markers follow.
-    expectKeys(waitFor("txtX(1)", "-0.900000"), {{"txtX(0)", "0.000000"}, {"txtX(4)", "2.800000"},
-                                                 {"txtZ(1)", "-1.900000"}, {"lblFielder(1)", "223,248,233,264"}});
-    xdo("key ctrl+z");
-    EXPECT_EQ(waitFor("txtX(1)", "0.900000")["lblFielder(1)"], "178,248,188,264");
-    EXPECT_EQ(xzInSlot(save(), 1), "0.900000 -1.900000");
-    xdo("key ctrl+y");
-    waitFor("txtX(1)", "-0.900000");
-    const std::string slot = save();
-    EXPECT_EQ(xzInSlot(slot, 1) + " " + xzInSlot(slot, 4).substr(0, 8), "-0.900000 -1.900000 2.800000");
-}
-
-// Place fielder... from the keyboard alone: a list, Tab, the other, Enter.
-TEST_F(WineEditor, AFielderIsPlacedByNameFromTheKeyboard) {
-    started();
-    xdo("key ctrl+shift+p");
+    xdo("key Tab ctrl+shift+p");
     waitFor("message.caption", "Place fielder");
     xdo("key Down Tab Down Return");
     // The second slip, the off side on the left as the demo's slips tell.
     expectKeys(waitFor("boxes", "0"), {{"txtX(1)", "0.691220"}, {"txtZ(1)", "-2.184721"}});
+    xdo("key ctrl+m");  // zero keeps its text; the markers follow
+    expectKeys(waitFor("txtX(1)", "-0.691220"), {{"txtX(0)", "0.000000"}, {"txtZ(1)", "-2.184721"}});
+    xdo("key ctrl+z ctrl+z");
+    expectKeys(waitFor("txtX(1)", "0.900000"), {{"txtNum(0)", "7"}});
+    xdo("key ctrl+z ctrl+y ctrl+y");
+    EXPECT_EQ(xzInSlot(save(), 1), "0.691220 -2.184721");  // placed, not mirrored
 }
 
 // A player without Field.txt double-clicks Find fields.cmd: the tool scans
