@@ -150,8 +150,6 @@ TEST_F(FieldsTool, BrokenCataloguesFailAndEveryRecordKeepsItsOwnFile) {
     std::string nuls;  // the first 40 of 100, as a name is shown
     for (int k = 0; k < 40; ++k) nuls += "\\0";
     const std::map<std::string, std::string> broken = {
-        {"Deep,4097\r\nCut", "Field.txt cannot be read: the last record (line 2, \"Cut\") has no field offset.\n"},
-        {"\"Deep,4097\r\n", "Field.txt cannot be read: the quote that opens line 1 is never closed.\n"},
         {std::string(100, '\0'), "Field.txt cannot be read: the last record (line 1, \"" + nuls + "\u2026\") has no field offset.\n"},
         {"", "\"" + (dir / "Field.txt").string() + "\" lists no fields.\n"}};
     writeBytes(archive, std::string(16384, 'g').replace(0, 2040, padded(fieldAt(1))).replace(4096, 2040, padded(fieldAt(1.5))).replace(10000, 2040, padded(fieldAt(9.5))));
