@@ -115,13 +115,12 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> arguments = argumentsOf(argc, argv);
-    const int count = int(arguments.size());
     std::vector<std::string> words;
     std::filesystem::path catalogue;
     bool force = false, all = false, write = false;
     ringwright::cli::Describing describing;
-    for (int k = 1; k < count; ++k) {
-        const std::string& word = arguments[std::size_t(k)];
+    for (std::size_t k = 1; k < arguments.size(); ++k) {
+        const std::string& word = arguments[k];
         if (word == "--help") {
             std::cout << kUsage;
             return 0;
@@ -131,8 +130,8 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (word == "--catalogue") {
-            if (++k == count) return usage("--catalogue needs a file.");
-            catalogue = fielddata::pathFromUtf8(arguments[std::size_t(k)]);
+            if (++k == arguments.size()) return usage("--catalogue needs a file.");
+            catalogue = fielddata::pathFromUtf8(arguments[k]);
         } else if (word == "--force") {
             force = true;
         } else if (word == "--all") {
@@ -143,9 +142,9 @@ int main(int argc, char** argv) {
             describing.fielders = true;
         } else if (word == "--striker" || word == "--off") {
             const std::string a = word == "--striker" ? "top" : "left", b = word == "--striker" ? "bottom" : "right";
-            if (++k == count || (arguments[std::size_t(k)] != a && arguments[std::size_t(k)] != b))
+            if (++k == arguments.size() || (arguments[k] != a && arguments[k] != b))
                 return usage(word + " needs " + a + " or " + b + ".");
-            (word == "--striker" ? describing.strikerAtTop : describing.offOnLeft) = arguments[std::size_t(k)] == a;
+            (word == "--striker" ? describing.strikerAtTop : describing.offOnLeft) = arguments[k] == a;
         } else if (word.starts_with("--")) {
             return usage("unknown option " + word + ".");
         } else {

@@ -86,8 +86,9 @@ void placeCaptions(const FielderMarkers& markers, int viewWidth) {
     std::array<PixelSize, fielddata::kFielderCount> sizes{};
     for (std::size_t i = 0; i < markers.size(); ++i) {
         const QRect marker = markers[i]->geometry();
+        const QSize caption = markers[i]->captionSize();
         at[i] = {marker.x(), marker.y(), marker.width(), marker.height()};
-        sizes[i] = {markers[i]->captionSize().width(), markers[i]->captionSize().height()};
+        sizes[i] = {caption.width(), caption.height()};
     }
     const auto places = captionPlaces(at, sizes, viewWidth);
     for (std::size_t i = 0; i < markers.size(); ++i) markers[i]->setCaptionOnLeft(places[i].left < at[i].left);

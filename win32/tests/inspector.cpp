@@ -200,8 +200,8 @@ void putDialog(HWND dialog) {
         if (classOf(child) == L"Button" && IsWindowVisible(child)) {
             const char* name = id == IDOK ? "OK" : id == IDCANCEL ? "Cancel" : id == IDYES ? "Yes" : id == IDNO ? "No" : "?";
             buttons += (buttons.empty() ? "" : ",") + std::string(name);
-        } else if (classOf(child) == L"Static" && (style & SS_TYPEMASK) != SS_ICON && !textOf(child).empty()) {
-            put("message.text", textOf(child));
+        } else if (classOf(child) == L"Static" && (style & SS_TYPEMASK) != SS_ICON) {
+            if (const std::string text = textOf(child); !text.empty()) put("message.text", text);
         }
     }
     put("message.buttons", buttons);
