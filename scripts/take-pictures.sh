@@ -27,7 +27,7 @@ cp "$root/build/demo/Longstopper.gob" "$player/Longstopper/"
 printf '[Tunebench]\nGOB=%s\n' "$player/Longstopper/Longstopper.gob" >"$player/.config/Longstopper.ini"
 HOME="$player" XDG_CONFIG_HOME="$player/.config" XDG_DATA_HOME="$player/.local/share" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    source "'"$root"'/qt/tests/e2e/windows.sh"
+    window() { for _ in $(seq 300); do xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1 | grep . && return; sleep 0.1; done; return 1; }
     "'"$root"'/build/bin/ringwright" & editor=$!
     main=$(window "^Ringwright$")
     sleep 1

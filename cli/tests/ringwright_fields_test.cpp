@@ -177,15 +177,6 @@ TEST_F(FieldsTool, BrokenCataloguesFailAndEveryRecordKeepsItsOwnFile) {
     EXPECT_EQ(run("export a.gob --all all").err, "The fields \"Ring at 4097\" and \"Ring\" would both be written to "
                                                  "\"Ring at 4097.opt\", so nothing was exported.\n");
 
-    // Without a folder for the originals nothing is written over.
-    writeBytes(dir / "f.opt", padded(fieldAt(2)));
-    writeBytes(dir / "Field.txt", "Deep,4097\r\n");
-    const Outcome homeless = run("import a.gob Deep f.opt", "HOME= XDG_DATA_HOME=");
-    EXPECT_EQ(homeless.err, "The field was not saved. Its original could not be kept as a backup: the system names no "
-                            "folder for Ringwright's own files. The field in the GOB file is unchanged.\n");
-    EXPECT_EQ(run("restore a.gob Deep", "HOME= XDG_DATA_HOME=").err,
-              "The system names no folder for Ringwright's own files, so no original is kept.\n");
-    EXPECT_EQ(readBytes(archive).substr(4096, 2040), padded(fieldAt(1.5)));
 }
 
 // Fields whose lines end in a bare LF are found; one that begins inside
@@ -218,26 +209,6 @@ TEST_F(FieldsTool, ScanFindsWhatTheReaderReadsAndStaysFast) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(run("scan a.gob").status, 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
-}
-
-// Beside a program whose folder cannot be written, the Field.txt there is
-// the one every program reads: --write refuses rather than write another
-// into the data folder. A read-only mount stops root too, so the program runs
-// from one, in a mount namespace of its own where the system allows it.
-TEST_F(FieldsTool, ScanWriteRefusesWhereTheFieldTxtEveryProgramReadsCannotBeReplaced) {
-    if (std::system("unshare --mount true >/dev/null 2>&1") != 0) GTEST_SKIP() << "no mount namespace here";
-    writeBytes(dir / "Field.txt", "Mine,1\r\n");
-    writeBytes(archive, padded(fieldAt(1)));
-    const fs::path shown = dir / "ro";
-    fs::create_directories(shown);
-    const std::string d = dir.path().string(), ro = shown.string();
-    const std::string inside = "mount --bind " + d + " " + ro + " && mount -o remount,ro,bind " + ro + " && XDG_DATA_HOME=" +
-                               d + "/data " + ro + "/ringwright-fields scan --write " + d + "/a.gob >" + d + "/out 2>" +
-                               d + "/err </dev/null";
-    EXPECT_EQ(WEXITSTATUS(std::system(("unshare --mount sh -c '" + inside + "'").c_str())), 1);
-    EXPECT_EQ(readBytes(dir / "err"), "The folder of \"" + ro + "/Field.txt\", the Field.txt every program reads, cannot be "
-                                      "written, so no Field.txt was written.\n");
-    EXPECT_FALSE(fs::exists(dir / "data" / "Ringwright" / "Field.txt"));
 }
 
 // A field as a coach sets it, seen the way its slips tell; the orientation

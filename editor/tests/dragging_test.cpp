@@ -28,30 +28,6 @@ TEST_F(DraggingTest, DragMovesTheMarkerAndWritesItsBoxesOnRelease) {
     EXPECT_FALSE(view.zoom->visible);
     EXPECT_EQ(view.zoom->position, (TwipsPoint{600, 450}));
 
-    // A lost drag frees the pointer and keeps the marker where it was left.
-    window->lblFielder_MouseDown(2, button::kLeft, 0, 30, 45);
-    window->lblFielder_MouseMove(2, button::kLeft, 0, 330, 45);
-    window->abandonDrag();
-    window->abandonDrag();  // nothing held: nothing more
-    EXPECT_EQ(platform.confinements.size(), 4u);
-    EXPECT_FALSE(platform.confinements.back());
-    EXPECT_EQ(boxColours(2), kWindowColour);
-    EXPECT_EQ(fielder(2), "-2.000000 3.000000 at 4050,1875");
-}
-
-TEST_F(DraggingTest, OnlyTheLeftOrTheRightButtonAloneMoves) {
-    view.setText(txtX(1), "-3.5");  // not yet applied: a click rewrites it
-    drag(*window, 1, {150, 150}, button::kMiddle);
-    EXPECT_EQ(fielder(1), "-3.000000 3.500000 at 4125,1687.5");
-    EXPECT_EQ(platform.confinements.size(), 2u);
-    for (int held : {0, button::kLeft | button::kRight, button::kMiddle, button::kLeft | button::kMiddle})
-        window->lblFielder_MouseMove(1, held, 0, 90, 45);
-    EXPECT_EQ(view.markers[1], (TwipsPoint{4125, 1687.5}));
-    window->lblFielder_MouseDown(1, button::kRight, 0, 30, 45);
-    window->lblFielder_MouseMove(1, button::kRight, 0, 60, 45);
-    EXPECT_EQ(view.markers[1], (TwipsPoint{4155, 1687.5}));
-    window->lblFielder_MouseMove(1, button::kLeft, 0, 45, 15);
-    EXPECT_EQ(view.markers[1], (TwipsPoint{4170, 1657.5}));
 }
 
 // A pointer pressed on the grass, or on another marker, that passes over a

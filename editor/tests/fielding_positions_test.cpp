@@ -49,22 +49,6 @@ TEST(FieldingPositions, EachPositionIsNamedFromTheStrikersStumpsWhicheverWayTheG
     EXPECT_EQ(nameFielders(slip, {StrikerEnd::Top, OffSide::Right})[0], "mid-off");  // seen from the other end
 }
 
-// Every position a fielder can be placed at by name is named so where it
-// lands (a slip alone is the first), inside the range the boxes accept.
-TEST(FieldingPositions, EachUsualSpotIsWhereItsNameSays) {
-    EXPECT_EQ(placeableNames().size(), 33u);
-    for (const Orientation& o : kAll)
-        for (const std::string& name : placeableNames()) {
-            FieldPoints field;
-            field[0] = usualSpot(name, o);
-            ASSERT_TRUE(field[0]) << name;
-            const bool slip = name.ends_with(" slip") && name != "fly slip" && name != "leg slip";
-            EXPECT_EQ(nameFielders(field, o)[0], slip ? "first slip" : name);
-            EXPECT_TRUE(std::abs(field[0]->x) <= 8 && std::abs(field[0]->z) <= 8) << name;
-        }
-    EXPECT_FALSE(usualSpot("wicket keeper", {}));
-}
-
 TEST(FieldingPositions, TheFieldInOneLineCountsSlipsAndRepeatsClockwise) {
     for (const Orientation& o : kAll) {
         FieldPoints field;

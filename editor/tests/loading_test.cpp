@@ -82,18 +82,6 @@ TEST_F(EditorTest, CoordinateChecksResetAFailingFielderToOneOne) {
     EXPECT_EQ(xz(6), "8.200000 -0.002667");
 }
 
-TEST_F(EditorTest, FirstKeyInAnXBoxBeforeAnyFieldResetsEveryFielder) {
-    ASSERT_TRUE(start(false));
-    window->txtX_KeyUp(0, 0, 0);
-    ASSERT_EQ(platform.messages.size(), 18u);
-    EXPECT_EQ(platform.messages[0], critical("Cannot convert \"\" to a number"));
-    EXPECT_EQ(platform.messages[1], critical("Fielder not in range"));
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(xz(i), "1 1");
-        EXPECT_EQ(view.markers[i], (TwipsPoint{2625, 2625}));
-    }
-}
-
 TEST_F(EditorTest, CoordinateBoxesColourTheMarkerAndXKeysPlaceAll) {
     ASSERT_TRUE(start());
     const StoredColour blue = 0x00FF0000, red = 0x000000FF;

@@ -15,12 +15,6 @@
 using namespace fielddata;
 using namespace testing_support;
 
-TEST(ExchangeFile, OptIsAddedUnlessTheNameEndsInExactlyOpt) {
-    std::string names;
-    for (const char* name : {"a", "b.opt", "C.OPT", "slipopt"}) names += withExchangeExtension(name) + " ";
-    EXPECT_EQ(names, "a.opt b.opt C.OPT.opt slipopt.opt ");
-}
-
 // Written: exactly 2040 bytes, over a longer file too. Read: the first 2040
 // bytes, NUL-filled.
 TEST(ExchangeFile, Exactly2040BytesGoOutAndComeIn) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -97,19 +96,7 @@ TEST_F(QtFrontEndTest, LayoutFollowsTheTwipsTable) {
     EXPECT_EQ(window->lblFielder[4]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 }
 
-TEST_F(QtFrontEndTest, TabWalksTheWholeFocusChainAndEveryAccessKeyWorks) {
-    QList<QWidget*> chain{window->txtGOBFile, window->cmdGOBFile, window->cboFieldList};
-    for (int i = 0; i < 9; ++i) chain << window->txtX[i] << window->txtZ[i] << window->cboAnim[i] << window->txtNum[i];
-    chain << window->cmdZoom << window->cmdSave << window->cmdImport << window->cmdExport << window->Picture1
-          << window->cmdAbout << window->txtGOBFile;
-    EXPECT_EQ(focused(), chain[0]);
-    platform.messageAnswers = std::deque<int>(100, answer::kOk);  // a key release in an X box checks all nine
-    for (qsizetype k = 1; k < chain.size(); ++k) {
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        ASSERT_EQ(focused(), chain[k]) << k;
-    }
-
-    platform.messages.clear();
+TEST_F(QtFrontEndTest, EveryAccessKeyWorks) {
     QTest::keyClick(focused(), Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(focused(), window->cboFieldList);
     QTest::keyClick(focused(), Qt::Key_G, Qt::AltModifier);
@@ -272,40 +259,6 @@ TEST_F(QtFrontEndTest, AFielderIsPlacedByNameFromTheKeyboard) {
     EXPECT_EQ(window->txtX[1]->text() + " " + window->txtZ[1]->text(), "-0.691220 -2.184721");
 }
 
-// The ground view's menu from the keyboard opens over the ground view.
-TEST_F(QtFrontEndTest, TheGroundMenuOpensFromTheKeyboardOverTheGround) {
-    GroundView* ground = window->Picture1;
-    const QRect over(ground->mapToGlobal(QPoint(0, 0)), ground->size());
-    const auto menuFrom = [&](auto press) {
-        QRect shown;
-        QStringList entries;
-        QTimer::singleShot(0, [&] {
-            QWidget* menu = QApplication::activePopupWidget();
-            if (!menu) return;
-            shown = menu->geometry();
-            for (QAction* action : menu->actions())
-                entries << (action->text() + " " + action->shortcut().toString()).trimmed() +
-                               (action->isChecked() ? " [x]" : "");
-            menu->close();
-        });
-        press();
-        EXPECT_TRUE(over.contains(shown.topLeft())) << shown.x() << "," << shown.y();
-        return entries;
-    };
-    // The entries are the form's; Qt shows their keys, ticks and separators.
-    const auto shown = [](const QStringList& entries) {
-        return entries.size() == 22 ? (entries[2] + "|" + entries[3] + "|" + entries[12] + "|" + entries[15]).toStdString() : "";
-    };
-    const std::string expected = "|&Mirror for a left-handed batter Ctrl+M|Position &names [x]|"
-                                 "Striker at the b&ottom end (guessed) [x]";
-    EXPECT_EQ(shown(menuFrom([&] { QTest::keyClick(ground, Qt::Key_F10, Qt::ShiftModifier); })), expected);
-    EXPECT_EQ(shown(menuFrom([&] {
-                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), ground->mapToGlobal(QPoint(0, 0)));
-                  QApplication::sendEvent(ground, &key);
-              })),
-              expected);
-}
-
 // A confined pointer is held on the area's last pixel, not one beyond it.
 TEST(QtPlatformTest, AConfinedPointerStaysOnTheArea) {
     QtPlatform platform;
@@ -391,23 +344,6 @@ TEST(QtPlatformTest, EachStyleShowsItsIconButtonsAndDefault) {
         EXPECT_TRUE(icon == expected.icon && buttons == expected.buttons && byDefault == expected.byDefault)
             << expected.style;
     }
-}
-
-// The About box's words as the platform shows them: its own lines, the
-// first with its tab and address, and no fold of Qt's own.
-TEST(QtPlatformTest, TheAboutBoxShowsItsLinesAsWritten) {
-    QString shown;
-    whenShown<QMessageBox>([&](QMessageBox* box) {
-        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        shown = box->windowTitle() + "|" + label->text() + (label->wordWrap() ? "|wraps" : "");
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(QtPlatform().messageBox("Longstopper Ringwright 1 by the Ringwright team\trw@example.org\r\n\r\nVisit "
-                                      "longstopper.example.com for news and downloads.\r\nhttps://ringwright.example.org",
-                                      64, "Ringwright"),
-              1);  // OK
-    EXPECT_EQ(shown.toStdString(), "Ringwright|Longstopper Ringwright 1 by the Ringwright team\trw@example.org\n\nVisit "
-                                   "longstopper.example.com for news and downloads.\nhttps://ringwright.example.org");
 }
 
 }  // namespace

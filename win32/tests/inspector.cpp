@@ -227,16 +227,12 @@ int main(int argc, char** argv) {
         const HWND zoom = FindWindowW(kZoomClass, nullptr);
         put("zoom", zoom ? "present" : "none");
         if (zoom) putZoom(zoom);
-        if (const HWND all = FindWindowW(kAllFieldsClass, nullptr)) {
-            put("allfields.rect", rectText(screenRect(all)));
+        if (const HWND all = FindWindowW(kAllFieldsClass, nullptr))
             put("allfields.cards", std::to_string(SendMessageW(FindWindowExW(all, nullptr, WC_LISTVIEWW, nullptr),
                                                                 LVM_GETITEMCOUNT, 0, 0)));
-        }
         RECT clip{};
         GetClipCursor(&clip);
         put("clip", rectText(clip));
-        const HWND menu = FindWindowW(L"#32768", nullptr);
-        put("menu", menu && IsWindowVisible(menu) ? rectText(screenRect(menu)) : "none");
         DWORD process = 0;
         if (main) GetWindowThreadProcessId(main, &process);
         const std::vector<HWND> dialogs = main ? dialogsOf(process) : std::vector<HWND>{};

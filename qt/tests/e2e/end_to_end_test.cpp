@@ -18,7 +18,7 @@ bool found(const char* program) {
 }
 
 TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
-    for (const char* program : {"xvfb-run", "xdotool", "import"})
+    for (const char* program : {"xvfb-run", "xdotool", "import", "openbox"})
         ASSERT_TRUE(found(program)) << program << " is missing: run the test command of the README";
     TempDir dir;
     const auto archive = dir / "Longstopper.gob";
@@ -29,7 +29,7 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
 
     const std::string command = "XDG_CONFIG_HOME='" + (dir / "config").string() + "' XDG_DATA_HOME='" +
                                 (dir / "data").string() + "' timeout 80 xvfb-run -a -n 130 -s '-screen 0 1440x700x24' '" RINGWRIGHT_E2E_SCRIPT "' '" +
-                                RINGWRIGHT_EXECUTABLE + "' '" RINGWRIGHT_SCREENSHOT "' '" + archive.string() + "'";
+                                RINGWRIGHT_EXECUTABLE + "' '" RINGWRIGHT_SCREENSHOT "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     const std::string after = readBytes(archive);
@@ -37,13 +37,6 @@ TEST(EndToEnd, DragThenSaveWritesTheDraggedCoordinatesIntoTheSlot) {
     const std::size_t slot = 4097 - 1;  // the first demo field
     EXPECT_EQ(after.substr(0, slot), before.substr(0, slot));
     EXPECT_EQ(after.substr(slot + 2040), before.substr(slot + 2040));
-
-    // The field as it was is kept, and no journal is left.
-    const auto kept = std::filesystem::directory_iterator(dir / "data" / "Ringwright" / "backups")->path();
-    EXPECT_TRUE(kept.filename().string().starts_with("Longstopper.gob-")) << kept;
-    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(kept), {}), 1);
-    EXPECT_EQ(readBytes(std::filesystem::directory_iterator(kept)->path()), before.substr(slot, 2040));
-    EXPECT_FALSE(std::filesystem::exists(dir / "Longstopper.gob.ringwright-journal"));
 
     // 30 pixels right and 20 up: Left 3450 and Top 3300 twips.
     EXPECT_EQ(xzInSlot(after.substr(slot, 2048), 0), "-1.200000 -0.800000");
