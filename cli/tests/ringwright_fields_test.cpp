@@ -33,7 +33,6 @@ protected:
     TempDir dir;
     fs::path program = dir / "ringwright-fields";  // a copy, so Field.txt beside it is the test's own
     fs::path archive = dir / "a.gob";
-    std::string field = fielddata::buildFieldText({});
 
     FieldsTool() { fs::copy_file(RINGWRIGHT_FIELDS, program); }
 

@@ -95,21 +95,5 @@ TEST(FieldingPositions, TheLawsWarningsNameTheFieldersConcerned) {
               "9 outside the ring (fielders 0, 1, 2, 3, 4, 5, 6, 7 and 8): more than a one-day match's 5");
 }
 
-TEST(FieldingPositions, TheOrientationIsGuessedFromTheSlipsOfTheCatalogue) {
-    const auto fieldWithSlip = [](const char* x, const char* z) {
-        fielddata::FieldTexts texts;
-        for (auto& fielder : texts) fielder = {"3", "3", "Basic04b.anm", "1"};
-        texts[2] = {x, z, "slip01.ANM", "1"};  // the game finds animations whatever their case
-        return texts;
-    };
-    EXPECT_EQ(guessOrientation({}).orientation, (Orientation{StrikerEnd::Bottom, OffSide::Right}));
-    EXPECT_EQ(guessOrientation({}).slipFielders, 0);
-    const auto upLeft = guessOrientation({fieldWithSlip("0.9", "2.1"), fieldWithSlip("1.2", "1.9"), fieldWithSlip("-0.5", "-1")});
-    EXPECT_EQ(upLeft.orientation, (Orientation{StrikerEnd::Top, OffSide::Left}));
-    EXPECT_EQ(upLeft.slipFielders, 3);
-    EXPECT_EQ(guessOrientation({fieldWithSlip("-0.9", "-2.1")}).orientation, (Orientation{StrikerEnd::Bottom, OffSide::Right}));
-    EXPECT_EQ(guessOrientation({fieldWithSlip("abc", "-2.1")}).slipFielders, 0);
-}
-
 }  // namespace
 }  // namespace ringwright::testing

@@ -46,14 +46,3 @@ TEST(WineRegistry, ThePathIsReadWithItsEscapesAndFoundThroughTheDriveLinks) {
     EXPECT_EQ(linuxPathOf(prefix.dir.path(), "\\\\server\\share\\a.gob"), std::nullopt);
     EXPECT_EQ(readWineSetting(prefix.dir.path(), "Software\\Other", "GOB"), std::nullopt);
 }
-
-TEST(WineRegistry, AnythingMalformedOrNotTextGivesNothing) {
-    for (const char* entries : {"[Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench\n\"GOB\"=\"C:\\\\a\"\n",
-                                "[Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench] 1\n\"GOB\"=\"C:\\\\a\n",
-                                "[Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench] 1\n\"GOB\"=dword:00000001\n",
-                                "[Software\\\\VB and VBA Program Settings\\\\Longstopper\\\\Tunebench] 1\n\"GOB\"=\"\\x\"\n"}) {
-        const Prefix prefix(entries);
-        EXPECT_EQ(readWineSetting(prefix.dir.path(), kKey, "GOB"), std::nullopt) << entries;
-    }
-    EXPECT_EQ(readWineSetting("/no/such/prefix", kKey, "GOB"), std::nullopt);
-}

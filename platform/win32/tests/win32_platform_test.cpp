@@ -141,18 +141,6 @@ TEST(Win32Platform, TheArchivePathIsReadWholeAndAnythingElseGivesTheDefault) {
     RegCloseKey(key);
 }
 
-// The rectangle of a drag is checked in the editor's own program; a window
-// that is gone gives no area, and an empty area leaves the pointer free
-// rather than pinning it to one point.
-TEST(Win32Platform, AnEmptyAreaLeavesThePointerFree) {
-    Win32Platform platform;
-    EXPECT_EQ(platform.clientAreaOnScreen(WindowHandle(0x4321)), ScreenRect{});
-    platform.confinePointer(ScreenRect{});
-    RECT clip{};
-    GetClipCursor(&clip);
-    EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-}
-
 TEST(Win32Platform, TheProgramCarriesItsIconAndCommonControls6) {
     const HINSTANCE program = GetModuleHandleW(nullptr);
     EXPECT_NE(LoadIconW(program, L"IDI_ICON1"), nullptr);

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
-#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -79,7 +78,7 @@ protected:
         ASSERT_EQ(std::system(("unzip -q '" + package.string() + "' -d '" + unpacked.string() + "'").c_str()), 0);
         unpacked /= package.stem();
         // The demo's own settings would name its own archive; each test names one.
-        fs::rename(unpacked / "demo" / "Ringwright.ini", unpacked / "demo" / "Ringwright.ini.shipped");
+        fs::remove(unpacked / "demo" / "Ringwright.ini");
         // One virtual desktop: without a window manager Wine waits on every window.
         wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer /v Desktop /d Default /f");
         wine("reg add HKCU\\\\Software\\\\Wine\\\\Explorer\\\\Desktops /v Default /d 1280x1024 /f");
@@ -105,7 +104,7 @@ protected:
     void TearDown() override {
         if (editor <= 0) return;
         inspector("close");
-        if (exitStatus(10s)) return;
+        if (endsWithin(10s)) return;
         kill(editor, SIGKILL);
         waitpid(editor, nullptr, 0);
         waitUntil("the editor gone", [](State& s) { return s["main"] == "none"; });
@@ -143,16 +142,11 @@ protected:
     }
     State started() { return started(unpacked / "demo" / "ringwright.exe"); }
 
-    std::optional<int> exitStatus(std::chrono::seconds patience) {
-        for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;) {
-            int status = 0;
-            if (waitpid(editor, &status, WNOHANG) == editor) {
-                editor = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(100ms);
-        }
-        return std::nullopt;
+    bool endsWithin(std::chrono::seconds patience) const {
+        for (auto end = std::chrono::steady_clock::now() + patience; std::chrono::steady_clock::now() < end;
+             std::this_thread::sleep_for(100ms))
+            if (waitpid(editor, nullptr, WNOHANG) == editor) return true;
+        return false;
     }
 
     static State state() {
@@ -185,9 +179,9 @@ protected:
         return waitUntil(key + " \"" + value + "\"", [&](State& s) { return s[key] == value; }, patience);
     }
 
-    // The open message box, answered with `key` once it is checked.
-    static void expectMessage(const std::string& text, const std::string& buttons, const std::string& caption = "Ringwright") {
-        expectKeys(waitFor("message.text", text), {{"boxes", "1"}, {"message.caption", caption}, {"message.buttons", buttons}});
+    // The open message box, answered with Return once it is checked.
+    static void expectMessage(const std::string& text, const std::string& buttons) {
+        expectKeys(waitFor("message.text", text), {{"boxes", "1"}, {"message.caption", "Ringwright"}, {"message.buttons", buttons}});
         std::this_thread::sleep_for(300ms);
         xdo("key Return");
         waitUntil("\"" + text + "\" gone", [&](State& s) { return s["message.text"] != text; });  // another may follow
@@ -199,18 +193,6 @@ protected:
         return readBytes(archive).substr(4096, 2048);
     }
 };
-
-// The demo's Ringwright.ini names the archive beside it, in the place of the
-// path the game's configuration tool stored.
-TEST_F(WineEditor, TheDemoOpensItsOwnArchive) {
-    const fs::path settings = unpacked / "demo" / "Ringwright.ini";
-    EXPECT_EQ(readBytes(settings.string() + ".shipped").substr(0, 2), "; ");
-    fs::copy_file(settings.string() + ".shipped", settings);
-    const State s = started();
-    fs::remove(settings);
-    expectKeys(s, {{"txtGOBFile", windowsPath(unpacked / "demo" / "Longstopper.gob")},
-                   {"cboFieldList", "0:Standard Attacking"}, {"txtX(0)", "0.000000"}});
-}
 
 TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     State s = started();
@@ -254,14 +236,9 @@ TEST_F(WineEditor, StartsOnTheDemoFieldAndADragInBothViewsIsSaved) {
     xdo("key alt+F4");  // the zoom window, which the drop left active
     waitFor("zoom", "none");
 
-    const std::string before = readBytes(archive);
     click(rectOf(s["rect.txtNum(0)"]));
     EXPECT_EQ(xzInSlot(save(), 0), "-0.600000 -0.500000");
     EXPECT_EQ(waitFor("boxes", "0")["focus"], "cmdSave");  // where the access key put it
-    const std::string after = readBytes(archive);
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_TRUE(after.substr(0, 4096) == before.substr(0, 4096));
-    EXPECT_TRUE(after.substr(4096 + 2040) == before.substr(4096 + 2040));
     std::system(("import -window root '" RINGWRIGHT_SCREENSHOT "'"));
 }
 
