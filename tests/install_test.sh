@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A Linux desktop install into a prefix of the test's own: the programs, the
-# menu entry, the icon, the manual pages; the editor answers
+# menu entry, the icon in every size, the manual pages; the editor answers
 # --version and --help with no display and refuses what it does not know;
 # an installed ringwright-fields finds Field.txt in the per-user data folder.
 #   tests/install_test.sh BUILD_FOLDER
@@ -14,8 +14,10 @@ for file in bin/ringwright bin/ringwright-fields share/applications/ringwright.d
     share/man/man1/ringwright.1 share/man/man1/ringwright-fields.1; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-[ "$(identify -format '%wx%h' "$prefix/share/icons/hicolor/256x256/apps/ringwright.png" 2>/dev/null)" = 256x256 ] ||
-    fail "the icon of 256 pixels"
+for side in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${side}x${side}/apps/ringwright.png"
+    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${side}x${side}" ] || fail "icon of $side pixels"
+done
 grep -qx 'Exec=ringwright' "$prefix/share/applications/ringwright.desktop" || fail "the menu entry's Exec"
 grep -qx 'Icon=ringwright' "$prefix/share/applications/ringwright.desktop" || fail "the menu entry's Icon"
 

@@ -9,9 +9,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -84,19 +82,6 @@ std::string pixelAt(int x, int y) {
     return colourText(colour);
 }
 
-// The colour of the number on a marker: the one that differs from the
-// marker's own at the most of its pixels.
-std::string numberColour(const RECT& r) {
-    const HDC screen = GetDC(nullptr);
-    std::map<COLORREF, int> seen;
-    for (int y = r.top + 1; y < r.bottom - 1; ++y)
-        for (int x = r.left + 1; x < r.right - 1; ++x) ++seen[GetPixel(screen, x, y)];
-    seen.erase(GetPixel(screen, r.left + 1, r.top + 1));
-    ReleaseDC(nullptr, screen);
-    const auto most = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) { return a.second < b.second; });
-    return most == seen.end() ? "none" : colourText(most->first);
-}
-
 std::string controlName(int id) {
     for (const auto& [name, first] : {std::pair{"txtX", id::kTxtX}, {"txtZ", id::kTxtZ}, {"cboAnim", id::kCboAnim}, {"txtNum", id::kTxtNum}})
         if (id >= first && id < first + 9) return std::string(name) + "(" + std::to_string(id - first) + ")";
@@ -120,9 +105,6 @@ void putMarkers(HWND view, const std::string& prefix) {
         put(name, rectText(inParent(marker)));
         const RECT m = clientOnScreen(marker);
         put("colour." + name, pixelAt(m.left + 1, m.top + 1));
-        RECT shown{}, area = clientOnScreen(view);  // the part of it the view does not cut off
-        IntersectRect(&shown, &m, &area);
-        put("number." + name, numberColour(shown));
     }
 }
 
